@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// Exit codes of vellumcast-cli.
+namespace ExitCode {
+inline constexpr int Ok = 0;
+inline constexpr int Failure = 1;
+inline constexpr int Usage = 2;
+} // namespace ExitCode
+
+// Streams of the command line tool, UTF-8.
+QTextStream &Out();
+QTextStream &Err();
+
+// Each command takes the arguments after its name.
+int RunAnalyze(const QStringList &args);
+int RunMinimap(const QStringList &args);

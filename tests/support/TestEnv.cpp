@@ -1,0 +1,35 @@
+#include "TestEnv.h"
+
+#include "app/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+TestEnv::TestEnv()
+{
+    qputenv("VELLUMCAST_HOME", m_dir.filePath(QStringLiteral("home")).toUtf8());
+    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("xdg-data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("xdg-config")).toUtf8());
+    qputenv("XDG_RUNTIME_DIR", m_dir.filePath(QStringLiteral("runtime")).toUtf8());
+    qputenv("WINEPREFIX", m_dir.filePath(QStringLiteral("wine")).toUtf8());
+    QDir().mkpath(m_dir.filePath(QStringLiteral("xdg-data")));
+    QDir().mkpath(m_dir.filePath(QStringLiteral("runtime")));
+    QFile::setPermissions(m_dir.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                                           | QFileDevice::ExeOwner);
+    CSettings::Instance().ResetToDefaults();
+}
+
+QString TestEnv::corpusDir()
+{
+    QString dir = qEnvironmentVariable("VELLUMCAST_CORPUS");
+    if (dir.isEmpty())
+        dir = QStringLiteral("../shared/corpus");
+    return QFileInfo(dir + QStringLiteral("/README.md")).exists() || QFileInfo(dir).isDir()
+        ? QDir(dir).absolutePath()
+        : QString();
+}
+
+QString TestEnv::corpusFile(const QString &name)
+{
+    return corpusDir() + QLatin1Char('/') + name;
+}
