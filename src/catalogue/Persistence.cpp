@@ -424,6 +424,11 @@ CSummaryLookup::CSummaryLookup(CDbSQLite &db, const CSearchQuery &query)
 
 CSummaryLookup::~CSummaryLookup() = default;
 
+bool CSummaryLookup::IsReady() const
+{
+    return m_statement->IsPrepared() && (!m_idsOnly || m_byId->IsPrepared());
+}
+
 bool CSummaryLookup::Load(CRecordedGame &game, const QString &fileName, qint64 fileSize)
 {
     if (!m_statement->IsPrepared())

@@ -73,6 +73,10 @@ public:
     CSummaryLookup(CDbSQLite &db, const CSearchQuery &query);
     virtual ~CSummaryLookup();
 
+    // False when the statement could not be prepared (no catalogue tables,
+    // a query of another shape): every Load would fail.
+    bool IsReady() const;
+
     // Fills the summary of the stored game for the file; false when none.
     // An ids-only query is followed by a look-up of the summary by id.
     bool Load(CRecordedGame &game, const QString &fileName, qint64 fileSize);

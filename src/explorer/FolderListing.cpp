@@ -95,6 +95,8 @@ CFolderListing Fill(const QString &folder, const CFolderListingOptions &options,
 
     std::unique_ptr<CDbSQLite> db = Catalogue::OpenCatalogue();
     std::unique_ptr<CSummaryLookup> lookup = db ? std::make_unique<CSummaryLookup>(*db) : nullptr;
+    if (lookup && !lookup->IsReady())
+        lookup.reset();
     auto scratch = std::make_unique<CRecordedGame>();
 
     int ordinal = 0;
@@ -151,6 +153,8 @@ CFolderListing SearchFill(const QString &folder, const CSearchQuery &query, int 
     if (!db || !QFileInfo(path).isDir())
         return listing;
     CSummaryLookup lookup(*db, query);
+    if (!lookup.IsReady())
+        return listing;
     auto scratch = std::make_unique<CRecordedGame>();
     int ordinal = 0;
     const QFileInfoList files = entries(path, QDir::Files);
