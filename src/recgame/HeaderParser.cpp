@@ -42,14 +42,17 @@ Markers findMarkers(const ByteView &h)
     if (h.size() <= kMarkerFloor)
         return found;
     bool haveM = false;
-    // p is the last byte of the compared bytes; only bytes inside the header count.
+    const auto *bytes = reinterpret_cast<const unsigned char *>(h.at(0));
+    // p is the last byte of the compared bytes; only bytes inside the header
+    // count. The last byte alone rules out almost every position, so the
+    // whole marker is compared only where it matches.
     for (qint64 p = h.size() - 1; p > kMarkerFloor; --p) {
         if (!haveM) {
-            if (h.equals(p - 7, kTriggerMarker, 8)) {
+            if (bytes[p] == kTriggerMarker[7] && h.equals(p - 7, kTriggerMarker, 8)) {
                 found.m = p + 1;
                 haveM = true;
             }
-        } else if (h.equals(p - 3, kSettingsMarker, 4)) {
+        } else if (bytes[p] == kSettingsMarker[3] && h.equals(p - 3, kSettingsMarker, 4)) {
             found.g = p - 3;
             break;
         }
@@ -168,6 +171,13 @@ qint64 skipTriggers(const ByteView &h, qint64 m)
     return pos <= h.size() ? pos : -1;
 }
 
+// A name as the player records hold it: an int16 of its length plus one, then the bytes.
+QByteArray withLengthField(const QByteArray &name)
+{
+    const int field = int(name.size()) + 1;
+    return QByteArray(1, char(field & 0xFF)) + char((field >> 8) & 0xFF) + name;
+}
+
 QString decodeUpToNul(const ByteView &h, qint64 pos, qint64 maxLength)
 {
     const qint64 length = std::clamp<qint64>(std::min(maxLength, h.size() - pos), 0, maxLength);
@@ -217,7 +227,7 @@ QString findMapTypeName(const ByteView &h)
                     return from < h.size() ? TextCodec::Decode(h.at(from), to - from) : QString();
                 }
             }
-        } else if (h.equals(p - 3, "GAIA", 4)) {
+        } else if (b == 'A' && h.equals(p - 3, "GAIA", 4)) {
             return QString();
         }
     }
@@ -332,16 +342,14 @@ void CRecordedGame::Analyze(bool readTerrain)
             const QByteArray &name = names[current].bytes;
             if (name.isEmpty())
                 break;
-            const char *end = data + markers.m;
-            const char *hit = std::search(data + p, end, std::boyer_moore_horspool_searcher(name.begin(), name.end()));
-            if (hit == end)
+            // The length field and the name are searched together: the longer
+            // pattern lets the search skip further, and a hit needs no check.
+            const QByteArray pattern = withLengthField(name);
+            const void *hit = memmem(data + p - 2, size_t(markers.m - (p - 2)), pattern.constData(),
+                                     size_t(pattern.size()));
+            if (!hit)
                 break;
-            p = hit - data;
-            int lengthField = 0;
-            if (!h.i16(p - 2, &lengthField) || lengthField - 1 != name.size()) {
-                ++p;
-                continue;
-            }
+            p = static_cast<const char *>(hit) - data + 2;
             ++slot;
             while (slot <= 8 && !players[slot].active)
                 ++slot;

@@ -1,0 +1,164 @@
+// Writes the starting inputs of both fuzz targets: small recordings built by
+// the test fixture writer (one per shape the parser distinguishes), and the
+// real recordings of a folder turned into the parse target's layout.
+//
+//   fuzz_seeds OUTDIR [RECORDINGS_FOLDER]
+//
+// OUTDIR/recording holds whole files, OUTDIR/parse header-and-body inputs.
+
+#include "app/Settings.h"
+#include "recgame/RecordedGame.h"
+#include "support/FixtureWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+struct Seed
+{
+    const char *name;
+    QByteArray header;
+    QByteArray body;
+};
+
+QByteArray parseInput(const QByteArray &header, const QByteArray &body)
+{
+    return Fixture::Le32(qint32(header.size())) + Fixture::Le32(0) + header + body;
+}
+
+QByteArray richBody()
+{
+    return BodyBuilder()
+        .timeStep(500)
+        .chat("@#1--- notice ---")
+        .research(1, 101)
+        .timeStep(200000, 0)
+        .chat("@#2hello")
+        .meta500()
+        .research(2, 102)
+        .research(1, 103)
+        .timeStep(400000)
+        .chat("@#1gg")
+        .resign(2)
+        .resign(2)
+        .i32(7)
+        .timeStep(1000)
+        .build();
+}
+
+QList<Seed> seeds()
+{
+    QList<Seed> out;
+    const QByteArray body = richBody();
+
+    out.append({"duel", HeaderBuilder::Duel().build(), body});
+
+    HeaderBuilder coop = HeaderBuilder::Duel("Ann", "Ben");
+    coop.entries.append(FixturePlayer{1, "Cat", 3, 2, 1});
+    coop.entries.append(FixturePlayer{2, "Dan", 4, 3, 1});
+    coop.povByte = 3;
+    out.append({"coop", coop.build(), body});
+
+    HeaderBuilder eight;
+    eight.entries.append(FixturePlayer{});
+    for (int i = 1; i <= 8; ++i)
+        eight.entries.append(FixturePlayer{i, "Player" + QByteArray::number(i), i, i - 1, 2 + (i % 2)});
+    eight.width = 16;
+    eight.height = 16;
+    out.append({"eight-teams", eight.build(), body});
+
+    HeaderBuilder ffa = eight;
+    ffa.entries = ffa.entries.mid(0, 6);
+    for (FixturePlayer &p : ffa.entries)
+        p.teamByte = 1;
+    out.append({"ffa5", ffa.build(), body});
+
+    HeaderBuilder ai = HeaderBuilder::Duel();
+    ai.aiSection = true;
+    ai.triggerCount = 2;
+    out.append({"ai-triggers", ai.build(), body});
+
+    HeaderBuilder mapType = HeaderBuilder::Duel();
+    mapType.mapId = 44;
+    mapType.instructions = "Map Type: Dry Arabia\n";
+    out.append({"map-type", mapType.build(), body});
+
+    HeaderBuilder french = HeaderBuilder::Duel();
+    french.mapId = 30;
+    french.instructions = "Type de carte : Oasis\n";
+    out.append({"map-type-french", french.build(), BodyBuilder().timeStep(1).build()});
+
+    HeaderBuilder scenario = HeaderBuilder::Duel();
+    scenario.mapId = 2;
+    scenario.gameType = 3;
+    out.append({"scenario", scenario.build(), QByteArray()});
+
+    HeaderBuilder lobby = HeaderBuilder::Duel("\xC9\xA8\xB5\xB4", "Bob");
+    lobby.preGameChat = {"@#1Alice: hi", "@#2Bob: gl hf", "@#3" + QByteArray(300, 'x')};
+    lobby.povByte = 9;
+    out.append({"lobby-chat", lobby.build(), body});
+
+    HeaderBuilder bare = HeaderBuilder::Duel();
+    bare.settingsMarker = false;
+    bare.triggerMarker = false;
+    out.append({"no-markers", bare.build(), BodyBuilder().timeStep(499).timeStep(500).timeStep(501).build()});
+
+    return out;
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    if (Fixture::Write(path, bytes))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: fuzz_seeds OUTDIR [RECORDINGS_FOLDER]\n");
+        return 2;
+    }
+    QTemporaryDir home;
+    qputenv("VELLUMCAST_HOME", home.path().toUtf8());
+    CSettings::Instance().ResetToDefaults();
+
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QString recordingDir = out.filePath(QStringLiteral("recording"));
+    const QString parseDir = out.filePath(QStringLiteral("parse"));
+    QDir().mkpath(recordingDir);
+    QDir().mkpath(parseDir);
+
+    int written = 0;
+    bool ok = true;
+    for (const Seed &seed : seeds()) {
+        const QString name = QString::fromLatin1(seed.name);
+        ok &= write(recordingDir + '/' + name + ".mgx", Fixture::Recording(seed.header, seed.body));
+        ok &= write(parseDir + '/' + name + ".bin", parseInput(seed.header, seed.body));
+        written += 2;
+    }
+
+    if (argc > 2) {
+        const QFileInfoList files = QDir(QString::fromLocal8Bit(argv[2]))
+                                        .entryInfoList({"*.mgx", "*.mgz", "*.mgx2"}, QDir::Files, QDir::Name);
+        for (const QFileInfo &info : files) {
+            CRecordedGame game;
+            game.SetFile(info.absoluteFilePath());
+            if (!game.ReadFile())
+                continue;
+            ok &= write(parseDir + '/' + info.fileName() + ".bin", parseInput(game.header, game.body));
+            ++written;
+        }
+    }
+    std::printf("%d seeds in %s\n", written, qPrintable(out.absolutePath()));
+    return ok ? 0 : 1;
+}
