@@ -38,3 +38,8 @@ inline constexpr int VersionLine = 1326;
 inline constexpr int CreditLine = 1327;
 inline constexpr int TranslatedBy = 1331;
 } // namespace StringId
+
+namespace StringId {
+inline constexpr int RatingLine = 1069;
+inline constexpr int CivilizationLine = 1070;
+} // namespace StringId

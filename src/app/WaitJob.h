@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariant>
+
+class QThread;
 
 #include <atomic>
 #include <functional>
@@ -33,6 +36,10 @@ public:
         emit closeRequested();
     }
     bool StopRequested() const { return m_stop; }
+    // The stop flag itself, for loops that test it directly.
+    const std::atomic<bool> &StopFlag() const { return m_stop; }
+    // A partial result for the owner (a row analysed, a listing made).
+    void PostResult(const QVariant &result) { emit resultPosted(result); }
 
     // Owner side.
     bool Finished() const { return m_finished; }
@@ -45,13 +52,20 @@ public:
     static std::shared_ptr<CWaitJob> Create();
 
     // Runs work on a new thread that deletes itself when the work returns.
-    static void Start(const std::shared_ptr<CWaitJob> &job, Work work);
+    // The owner may keep the returned pointer to wait for the thread's end.
+    static QThread *Start(const std::shared_ptr<CWaitJob> &job, Work work);
+
+    // Raises the stop flag of every job still running and waits for their
+    // threads: a cancelled worker may still be finishing its current item
+    // when the program ends. User-interface thread only.
+    static void StopAll();
 
 signals:
     void rangeSet(int maximum);
     void progressed(int kind, int position);
     void textPosted(const QString &text);
     void closeRequested();
+    void resultPosted(const QVariant &result);
 
 private:
     std::atomic<bool> m_finished{false};

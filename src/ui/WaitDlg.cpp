@@ -77,11 +77,10 @@ bool CWaitDlg::Run()
 }
 
 bool CWaitDlg::RunJob(QWidget *parent, const QString &caption, const QString &message, bool marquee,
-                      bool showCounts, std::function<void(CWaitJob &)> work)
+                      bool showCounts, const std::shared_ptr<CWaitJob> &job, std::function<void(CWaitJob &)> work)
 {
     CWaitDlg dialog(parent);
     dialog.Prepare(caption, message, marquee, showCounts);
-    const auto job = CWaitJob::Create();
     dialog.Attach(job);
     CWaitJob::Start(job, std::move(work));
     return dialog.Run();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class CWaitJob;
@@ -27,9 +28,9 @@ public:
     bool Run();
 
     // Runs work on a worker thread behind a new dialog. True when the job
-    // ran to its end.
+    // ran to its end; on Cancel the job's stop flag is raised.
     static bool RunJob(QWidget *parent, const QString &caption, const QString &message, bool marquee,
-                       bool showCounts, std::function<void(CWaitJob &)> work);
+                       bool showCounts, const std::shared_ptr<CWaitJob> &job, std::function<void(CWaitJob &)> work);
 
     QString CounterText() const;
 

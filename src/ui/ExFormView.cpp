@@ -1,0 +1,172 @@
+#include "ui/ExFormView.h"
+
+#include "app/Settings.h"
+#include "recgame/RecordedGame.h"
+#include "ui/CountryFlags.h"
+#include "ui/MinimapView.h"
+#include "ui/PlayerRow.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+CExFormView::CExFormView(QWidget *parent)
+    : QWidget(parent)
+    , m_minimap(new CMinimapView(this))
+    , m_chat(new QPlainTextEdit(this))
+{
+    setMinimumWidth(kWidth);
+
+    auto *form = new QFormLayout;
+    form->setContentsMargins(0, 0, 0, 0);
+    form->setHorizontalSpacing(10);
+    form->setVerticalSpacing(3);
+    form->setLabelAlignment(Qt::AlignRight);
+    m_type = addField(form, tr("Type:"), QStringLiteral("type"));
+    m_map = addField(form, tr("Map:"), QStringLiteral("map"));
+    m_players = addField(form, tr("Players:"), QStringLiteral("players"));
+    m_duration = addField(form, tr("Duration:"), QStringLiteral("duration"));
+    m_platform = addField(form, tr("Platform:"), QStringLiteral("platform"));
+
+    m_viewFlag = new QLabel(this);
+    m_viewFlag->setFixedSize(CountryFlags::kWidth + 2, CountryFlags::kHeight + 2);
+    m_viewName = new QLabel(this);
+    m_viewName->setObjectName(QStringLiteral("view"));
+    m_viewName->setTextFormat(Qt::PlainText);
+    auto *view = new QHBoxLayout;
+    view->setContentsMargins(0, 0, 0, 0);
+    view->setSpacing(4);
+    view->addWidget(m_viewFlag);
+    view->addWidget(m_viewName, 1);
+    form->addRow(tr("View of:"), view);
+    m_rating = addField(form, tr("Rating AVG:"), QStringLiteral("rating"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(m_minimap, 0, Qt::AlignHCenter);
+    layout->addLayout(form);
+
+    const QString titles[2] = {tr("Team A"), tr("Team B")};
+    for (int team = 0; team < 2; ++team) {
+        m_teamBox[team] = new QGroupBox(titles[team], this);
+        auto *rows = new QVBoxLayout(m_teamBox[team]);
+        rows->setContentsMargins(4, 2, 4, 4);
+        rows->setSpacing(2);
+        for (int i = 0; i < kRowsPerTeam; ++i) {
+            auto *row = new CPlayerRow(m_teamBox[team]);
+            row->hide();
+            rows->addWidget(row);
+            m_rows[team].append(row);
+        }
+        layout->addWidget(m_teamBox[team]);
+    }
+
+    m_chat->setReadOnly(true);
+    m_chat->setObjectName(QStringLiteral("chat"));
+    m_chat->setMinimumHeight(80);
+    m_chat->setVisible(false);
+    layout->addWidget(m_chat, 1);
+    layout->addStretch(0);
+    Clear();
+}
+
+QLabel *CExFormView::addField(QFormLayout *form, const QString &label, const QString &name)
+{
+    auto *value = new QLabel(this);
+    value->setObjectName(name);
+    value->setTextFormat(Qt::PlainText);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(label, value);
+    return value;
+}
+
+void CExFormView::ShowGame(const CRecordedGame &game)
+{
+    const CGameDetails d = CGameDetails::Describe(game);
+    if (CSettings::Instance().showChat) {
+        m_chat->setPlainText(QString(d.chat).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        m_chat->setVisible(true);
+    }
+    m_type->setText(d.type);
+    m_map->setText(d.map);
+    m_players->setText(d.players);
+    m_duration->setText(d.duration);
+    m_platform->setText(d.platformText);
+    m_viewFlag->setPixmap(CountryFlags::Flag(d.viewCountry));
+    m_viewName->setText(d.viewName);
+    m_viewName->setToolTip(d.viewCountryName);
+    m_viewFlag->setToolTip(d.viewCountryName);
+    m_rating->setText(d.ratingAverage);
+    fillTeam(0, d.teamA);
+    fillTeam(1, d.teamB);
+    m_minimap->ShowGame(game);
+    m_showing = true;
+    m_file = game.FileName();
+    emit shown();
+}
+
+void CExFormView::fillTeam(int team, const QList<CGameDetails::PlayerLine> &players)
+{
+    for (int i = 0; i < m_rows[team].size(); ++i) {
+        CPlayerRow *row = m_rows[team].at(i);
+        if (i < players.size()) {
+            row->Show(players.at(i));
+            row->show();
+        } else {
+            row->hide();
+        }
+    }
+}
+
+void CExFormView::Clear()
+{
+    for (QLabel *label : {m_type, m_map, m_players, m_duration, m_platform, m_viewName, m_rating})
+        label->clear();
+    m_viewFlag->clear();
+    m_viewName->setToolTip(QString());
+    m_viewFlag->setToolTip(QString());
+    fillTeam(0, {});
+    fillTeam(1, {});
+    m_chat->clear();
+    m_minimap->Clear();
+    m_showing = false;
+    m_file.clear();
+}
+
+QString CExFormView::FieldText(const QString &field) const
+{
+    const QLabel *label = findChild<QLabel *>(field);
+    return label ? label->text() : QString();
+}
+
+QStringList CExFormView::TeamNames(int team) const
+{
+    QStringList names;
+    for (const CPlayerRow *row : m_rows[team & 1])
+        if (!row->isHidden())
+            names << row->Name();
+    return names;
+}
+
+QStringList CExFormView::TeamLines(int team) const
+{
+    QStringList lines;
+    for (const CPlayerRow *row : m_rows[team & 1])
+        if (!row->isHidden())
+            lines << row->Line();
+    return lines;
+}
+
+QString CExFormView::ChatText() const
+{
+    return m_chat->toPlainText();
+}
+
+bool CExFormView::MinimapHasTerrain() const
+{
+    return m_minimap->HasTerrain();
+}

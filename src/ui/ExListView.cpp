@@ -1,0 +1,312 @@
+#include "ui/ExListView.h"
+
+#include "app/Log.h"
+#include "app/Settings.h"
+#include "app/ShellStrings.h"
+#include "app/WaitJob.h"
+#include "explorer/FolderListing.h"
+#include "explorer/FullScan.h"
+#include "explorer/RowAnalysis.h"
+#include "explorer/RowSorting.h"
+#include "recgame/RecordedGame.h"
+#include "ui/GameListModel.h"
+#include "ui/WaitDlg.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QSettings>
+
+Q_DECLARE_METATYPE(CFolderListing)
+
+namespace {
+
+QString overviewKey()
+{
+    return QString::fromLatin1(SettingsKey::Section) + QLatin1Char('/') + QLatin1String(SettingsKey::Overview);
+}
+
+CommandState::Row stateRow(const CGameRow &row)
+{
+    CommandState::Row r;
+    if (row.IsParent())
+        r.kind = CommandState::RowKind::Parent;
+    else if (!row.isFile)
+        r.kind = CommandState::RowKind::Folder;
+    else if (row.kind == CGameRow::Kind::Recording)
+        r.kind = CommandState::RowKind::RecordedGame;
+    else
+        r.kind = CommandState::RowKind::Archive;
+    r.stored = row.IsKnown();
+    return r;
+}
+
+} // namespace
+
+CExListView::CExListView(QWidget *parent)
+    : QTreeView(parent)
+    , m_model(new CGameListModel(this))
+{
+    setModel(m_model);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    header()->setSectionsMovable(true);
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(true);
+    header()->setStretchLastSection(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &CExListView::onHeaderClicked);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CExListView::onSelectionChanged);
+    connect(this, &QAbstractItemView::activated, this, [this] { OpenSelected(); });
+    connect(m_model, &CGameListModel::countersChanged, this, &CExListView::countersChanged);
+}
+
+CExListView::~CExListView() = default;
+
+void CExListView::InitialFill()
+{
+    static const int widths[] = {120, 124, 80, 60, 60, 120};
+    for (int c = 0; c < CGameListModel::ColumnCount; ++c)
+        header()->resizeSection(c, widths[c]);
+    const QByteArray saved = CSettings::OpenStore()->value(overviewKey()).toByteArray();
+    if (!saved.isEmpty() && header()->restoreState(saved) && header()->sortIndicatorSection() >= 0
+        && header()->sortIndicatorSection() < CGameListModel::ColumnCount) {
+        const int column = header()->sortIndicatorSection() + 1;
+        m_model->SortByKey(header()->sortIndicatorOrder() == Qt::AscendingOrder ? column : -column);
+    } else {
+        // Without a saved layout the list starts in name order, the order a
+        // file manager shows first.
+        m_model->SortByKey(GameColumn::Name);
+        header()->setSortIndicator(CGameListModel::Name, Qt::AscendingOrder);
+    }
+    Refresh(false);
+    if (saved.isEmpty()) {
+        // Recording names are longer than the first column: fit them once.
+        resizeColumnToContents(CGameListModel::Name);
+        header()->resizeSection(CGameListModel::Name, qBound(120, header()->sectionSize(CGameListModel::Name), 260));
+    }
+}
+
+void CExListView::SaveLayout() const
+{
+    CSettings::OpenStore()->setValue(overviewKey(), header()->saveState());
+}
+
+void CExListView::Refresh(bool threaded)
+{
+    QString folder = CSettings::Instance().CurrentPath();
+    if (folder.isEmpty())
+        folder = CSettings::Instance().ValidatePath(folder, true);
+    const CFolderListingOptions options = CFolderListingOptions::FromSettings();
+    const int sortKey = m_model->SortKey();
+    emit selectionCleared();
+    m_filling = true;
+    if (!threaded) {
+        m_model->SetListing(FolderListing::Fill(folder, options, sortKey));
+    } else {
+        auto result = std::make_shared<CFolderListing>();
+        const auto job = CWaitJob::Create();
+        // A cancelled listing still shows what was found before the stop,
+        // once the worker has let go of it.
+        connect(job.get(), &CWaitJob::resultPosted, this, [this](const QVariant &v) {
+            m_model->SetListing(v.value<CFolderListing>());
+        });
+        const bool finished = CWaitDlg::RunJob(
+            this, LoadString(StringId::PleaseWaitTitle), LoadString(StringId::LoadingFiles), true, false, job,
+            [=](CWaitJob &j) {
+                *result = FolderListing::Fill(folder, options, sortKey, &j.StopFlag());
+                if (j.StopRequested())
+                    j.PostResult(QVariant::fromValue(*result));
+                else
+                    j.PostClose();
+            });
+        if (finished)
+            m_model->SetListing(*result);
+        else
+            m_model->Clear();
+    }
+    m_filling = false;
+    scrollToTop();
+    updateState();
+}
+
+void CExListView::ChangeFolder(const QString &folder, bool threaded)
+{
+    CSettings &settings = CSettings::Instance();
+    const QString path = settings.ValidatePath(folder, false);
+    settings.SetCurrentPath(path);
+    settings.SaveCurrentPath();
+    emit pathChanged(path);
+    Refresh(threaded);
+}
+
+void CExListView::OpenSelected()
+{
+    const QList<int> rows = SelectedRows();
+    if (rows.size() != 1)
+        return;
+    const CGameRow &row = m_model->Row(rows.front());
+    if (row.isFile)
+        return; // archives open once they can be browsed
+    const QString current = CSettings::Instance().CurrentPath();
+    QString target;
+    if (row.IsParent()) {
+        QDir dir(current);
+        if (!dir.cdUp())
+            return;
+        target = dir.absolutePath();
+    } else {
+        target = current + row.fileName;
+    }
+    ChangeFolder(target);
+}
+
+QList<int> CExListView::SelectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+bool CExListView::SelectFile(const QString &fileName)
+{
+    const int row = m_model->FindRow(fileName);
+    if (row < 0)
+        return false;
+    const QModelIndex index = m_model->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+    return true;
+}
+
+void CExListView::ShowSelected()
+{
+    const QList<int> rows = SelectedRows();
+    if (rows.size() == 1)
+        analyseRow(rows.front());
+}
+
+void CExListView::onSelectionChanged()
+{
+    if (m_filling)
+        return;
+    updateState();
+    const QList<int> rows = SelectedRows();
+    if (rows.size() == 1)
+        analyseRow(rows.front());
+    else
+        emit selectionCleared();
+}
+
+void CExListView::analyseRow(int index)
+{
+    CGameRow row = m_model->Row(index);
+    CRecordedGame game;
+    const bool wasKnown = row.IsKnown();
+    switch (RowAnalysis::AnalyzeSelection(CSettings::Instance().CurrentPath(), row, game)) {
+    case RowAnalysis::Outcome::Stored:
+        m_model->UpdateRow(index, row);
+        if (!wasKnown)
+            m_model->SetCounters(m_model->FilesCounter(), m_model->GamesCounter() + 1);
+        updateState();
+        emit gameSelected(game);
+        break;
+    case RowAnalysis::Outcome::Loaded:
+        emit gameSelected(game);
+        break;
+    case RowAnalysis::Outcome::Failed:
+    case RowAnalysis::Outcome::NotRecording:
+        emit selectionCleared();
+        break;
+    }
+}
+
+void CExListView::ReanalyzeSelected()
+{
+    const QList<int> rows = SelectedRows();
+    if (rows.size() != 1 || !m_model->Row(rows.front()).IsKnown())
+        return;
+    const int index = rows.front();
+    CGameRow row = m_model->Row(index);
+    CRecordedGame game;
+    const bool stored = RowAnalysis::Reanalyze(CSettings::Instance().CurrentPath(), row, game);
+    m_model->UpdateRow(index, row);
+    if (!stored)
+        m_model->SetCounters(m_model->FilesCounter(), qMax(0, m_model->GamesCounter() - 1));
+    updateState();
+    if (stored)
+        analyseRow(index); // shows the new record with its terrain and chat
+    else
+        emit selectionCleared();
+}
+
+void CExListView::FullScan()
+{
+    const QList<CGameRow> rows = m_model->Rows();
+    if (FullScan::CountCandidates(rows) == 0) {
+        // Nothing to analyse: the scan logs its count and shows no dialog.
+        std::atomic<bool> never{false};
+        FullScan::Run(CSettings::Instance().CurrentPath(), rows, never);
+        return;
+    }
+    Log::Write(QStringLiteral("FS - new PARAM OK"));
+    const QString folder = CSettings::Instance().CurrentPath();
+    const auto job = CWaitJob::Create();
+    connect(job.get(), &CWaitJob::resultPosted, this, [this](const QVariant &v) {
+        const CGameRow row = v.value<CGameRow>();
+        const int index = m_model->FindRow(row.fileName);
+        if (index < 0)
+            return;
+        const bool wasKnown = m_model->Row(index).IsKnown();
+        m_model->UpdateRow(index, row);
+        if (!wasKnown)
+            m_model->SetCounters(m_model->FilesCounter(), m_model->GamesCounter() + 1);
+    });
+    Log::Write(QStringLiteral("FS - new theread OK"));
+    const bool finished = CWaitDlg::RunJob(
+        this, LoadString(StringId::PleaseWaitTitle), LoadString(StringId::ScanningDirectory), false, true, job,
+        [folder, rows](CWaitJob &j) {
+            CFullScanObserver observer;
+            observer.started = [&j](int total) { j.PostRange(total); };
+            int lastStored = 0;
+            observer.progress = [&j, &lastStored](int, int stored, int) {
+                // The counter shows the games stored, as the files are counted.
+                if (stored != lastStored)
+                    j.PostProgress(CWaitJob::kFiles, stored);
+                lastStored = stored;
+            };
+            observer.rowStored = [&j](int, const CGameRow &row) { j.PostResult(QVariant::fromValue(row)); };
+            const CFullScanResult result = FullScan::Run(folder, rows, j.StopFlag(), observer);
+            if (!result.cancelled && !j.StopRequested())
+                j.PostClose();
+        });
+    Log::Write(finished ? QStringLiteral("FS - FINISHED") : QStringLiteral("FS - CANCELED"));
+    Log::Write(QStringLiteral("FS - UPDATE PANEL"));
+    updateState();
+}
+
+void CExListView::onHeaderClicked(int section)
+{
+    const int key = RowSorting::NextSortKey(m_model->SortKey(), section + 1);
+    m_model->SortByKey(key);
+    header()->setSortIndicator(section, key > 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void CExListView::updateState()
+{
+    QList<CommandState::Row> rows;
+    for (int index : SelectedRows())
+        rows << stateRow(m_model->Row(index));
+    m_state = CommandState::FromSelection(rows, CSettings::Instance().BrowsingArchive());
+    emit stateChanged(m_state);
+}
+
+void CExListView::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit contextMenuRequested(event->globalPos());
+}

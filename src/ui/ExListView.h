@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/CommandState.h"
+
+#include <QTreeView>
+
+#include <memory>
+
+class CGameListModel;
+class CRecordedGame;
+struct CGameRow;
+
+// The game list: the folders, recordings and archives of the current
+// folder with their catalogue columns. It fills itself, analyses the
+// recording the user selects, and carries out the list commands (refresh,
+// re-analysis, full scan, open item) that the main window dispatches.
+class CExListView : public QTreeView
+{
+    Q_OBJECT
+public:
+    explicit CExListView(QWidget *parent = nullptr);
+    ~CExListView() override;
+
+    CGameListModel *Model() const { return m_model; }
+
+    // Columns, restored layout and a first synchronous fill.
+    void InitialFill();
+    // Lists the current folder again; threaded behind the wait dialog.
+    void Refresh(bool threaded = true);
+    // Makes folder the current path (saved at once) and lists it.
+    void ChangeFolder(const QString &folder, bool threaded = true);
+    // Opens the single selected row: a folder (".." goes up).
+    void OpenSelected();
+    // Re-reads the single selected stored recording and stores it anew.
+    void ReanalyzeSelected();
+    // Analyses every recording of the list the catalogue does not know.
+    void FullScan();
+    // Shows the single selected row again in the detail pane.
+    void ShowSelected();
+    // Selects the row of that file name (and analyses it). False when absent.
+    bool SelectFile(const QString &fileName);
+
+    QList<int> SelectedRows() const;
+    CommandState State() const { return m_state; }
+    // Saves the column widths and order as "Overview".
+    void SaveLayout() const;
+
+signals:
+    void gameSelected(const CRecordedGame &game);
+    void selectionCleared();
+    void stateChanged(const CommandState &state);
+    void countersChanged(int files, int games);
+    void pathChanged(const QString &path);
+    void contextMenuRequested(const QPoint &globalPos);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void onSelectionChanged();
+    void onHeaderClicked(int section);
+    void analyseRow(int row);
+    void updateState();
+
+    CGameListModel *m_model;
+    CommandState m_state;
+    bool m_filling = false;
+};

@@ -1,0 +1,218 @@
+#include "ui/GameListModel.h"
+
+#include "app/Settings.h"
+#include "app/ShellStrings.h"
+#include "explorer/RowSorting.h"
+#include "ui/CountryFlags.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QStyle>
+
+#include <ctime>
+
+namespace {
+
+QIcon themeIcon(std::initializer_list<const char *> names, QStyle::StandardPixmap fallback)
+{
+    for (const char *name : names) {
+        const QIcon icon = QIcon::fromTheme(QLatin1String(name));
+        if (!icon.isNull())
+            return icon;
+    }
+    return QApplication::style()->standardIcon(fallback);
+}
+
+} // namespace
+
+CGameListModel::CGameListModel(QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_folderIcon(themeIcon({"folder"}, QStyle::SP_DirIcon))
+    , m_recordingIcon(themeIcon({"video-x-generic", "application-x-executable"}, QStyle::SP_FileIcon))
+    , m_zipIcon(themeIcon({"application-zip", "package-x-generic"}, QStyle::SP_DriveFDIcon))
+    , m_rarIcon(themeIcon({"application-x-rar", "package-x-generic"}, QStyle::SP_DriveCDIcon))
+{
+}
+
+int CGameListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CGameListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant CGameListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return LoadString(StringId::ColumnName + section);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(section == Players ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    return QVariant();
+}
+
+QVariant CGameListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    const CGameRow &row = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return displayText(row, index.column());
+    case SortRole:
+        return sortValue(row, index.column());
+    case Qt::DecorationRole:
+        if (index.column() == Name)
+            return rowIcon(row);
+        if (index.column() == View && row.IsKnown())
+            return CountryFlags::Flag(row.viewCountry);
+        return QVariant();
+    case Qt::ToolTipRole:
+        if (index.column() == View && row.IsKnown() && row.viewCountry > 0)
+            return LoadString(StringId::CountryNameBase + row.viewCountry);
+        return QVariant();
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(index.column() == Players ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return QVariant();
+    }
+}
+
+QVariant CGameListModel::displayText(const CGameRow &row, int column) const
+{
+    if (column == Name)
+        return row.fileName;
+    if (column == Date)
+        return FormatDate(row.date, CSettings::Instance().DateFormat());
+    if (!row.IsKnown())
+        return QString();
+    switch (column) {
+    case View:
+        return row.viewName;
+    case Map:
+        return row.mapName;
+    case Players:
+        return row.playersLabel;
+    case Duration:
+        return row.durationText;
+    default:
+        return QString();
+    }
+}
+
+QVariant CGameListModel::sortValue(const CGameRow &row, int column) const
+{
+    switch (column) {
+    case Name:
+        return row.fileName;
+    case View:
+        return row.viewName;
+    case Map:
+        return row.mapName;
+    case Players:
+        return row.players;
+    case Duration:
+        return row.duration;
+    case Date:
+        return row.date;
+    default:
+        return QVariant();
+    }
+}
+
+QIcon CGameListModel::rowIcon(const CGameRow &row) const
+{
+    switch (row.kind) {
+    case CGameRow::Kind::Folder:
+        return m_folderIcon;
+    case CGameRow::Kind::Zip:
+        return m_zipIcon;
+    case CGameRow::Kind::Rar:
+        return m_rarIcon;
+    case CGameRow::Kind::Recording:
+        break;
+    }
+    return m_recordingIcon;
+}
+
+void CGameListModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= ColumnCount)
+        return;
+    SortByKey(order == Qt::AscendingOrder ? column + 1 : -(column + 1));
+}
+
+void CGameListModel::SortByKey(int key)
+{
+    m_sortKey = key;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QStringList names;
+    names.reserve(before.size());
+    for (const QModelIndex &index : before)
+        names << m_rows.at(index.row()).fileName;
+    RowSorting::SortRows(m_rows, m_sortKey);
+    // File names are unique within a folder, so they carry the selection over.
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after << index(FindRow(names.at(i)), before.at(i).column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void CGameListModel::SetListing(const CFolderListing &listing)
+{
+    beginResetModel();
+    m_rows = listing.rows;
+    RowSorting::SortRows(m_rows, m_sortKey);
+    endResetModel();
+    SetCounters(listing.files, listing.recordings);
+}
+
+void CGameListModel::Clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+    SetCounters(0, 0);
+}
+
+void CGameListModel::UpdateRow(int row, const CGameRow &data)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    m_rows[row] = data;
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+int CGameListModel::FindRow(const QString &fileName) const
+{
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
+        if (m_rows.at(i).fileName == fileName)
+            return int(i);
+    return -1;
+}
+
+void CGameListModel::SetCounters(int files, int games)
+{
+    m_files = files;
+    m_games = games;
+    emit countersChanged(files, games);
+}
+
+QString CGameListModel::FormatDate(qint64 seconds, const QString &format)
+{
+    const std::time_t t = std::time_t(seconds);
+    std::tm local{};
+    if (!localtime_r(&t, &local))
+        return QString();
+    char buffer[256];
+    const QByteArray pattern = format.toUtf8();
+    const size_t n = std::strftime(buffer, sizeof buffer, pattern.constData(), &local);
+    return QString::fromUtf8(buffer, qsizetype(n));
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "explorer/FolderListing.h"
+#include "explorer/GameRow.h"
+
+#include <QAbstractTableModel>
+#include <QIcon>
+
+// The rows of the game list: one per folder, recording or archive of the
+// current folder. Display texts for the view, raw values under SortRole;
+// every ordering goes through the one comparison of RowSorting.
+class CGameListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { Name, View, Map, Players, Duration, Date, ColumnCount };
+    static constexpr int SortRole = Qt::UserRole + 1;
+
+    explicit CGameListModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // Replaces every row with a new listing (sorted with the current key).
+    void SetListing(const CFolderListing &listing);
+    void Clear();
+    const CGameRow &Row(int row) const { return m_rows.at(row); }
+    const QList<CGameRow> &Rows() const { return m_rows; }
+    // Writes a row back after its analysis; keeps the current order.
+    void UpdateRow(int row, const CGameRow &data);
+    // The row whose file has that name, -1 when none.
+    int FindRow(const QString &fileName) const;
+
+    // The sort key: column 1..6, negative for descending, -1 for none.
+    int SortKey() const { return m_sortKey; }
+    void SortByKey(int key);
+
+    int FilesCounter() const { return m_files; }
+    int GamesCounter() const { return m_games; }
+    void SetCounters(int files, int games);
+
+    // "%d/%m/%Y %H:%M"-style text of a date (seconds since 1970) in local time.
+    static QString FormatDate(qint64 seconds, const QString &format);
+
+signals:
+    void countersChanged(int files, int games);
+
+private:
+    QVariant displayText(const CGameRow &row, int column) const;
+    QVariant sortValue(const CGameRow &row, int column) const;
+    QIcon rowIcon(const CGameRow &row) const;
+
+    QList<CGameRow> m_rows;
+    int m_sortKey = -1;
+    int m_files = 0;
+    int m_games = 0;
+    QIcon m_folderIcon;
+    QIcon m_recordingIcon;
+    QIcon m_zipIcon;
+    QIcon m_rarIcon;
+};

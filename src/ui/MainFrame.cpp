@@ -1,0 +1,299 @@
+#include "ui/MainFrame.h"
+
+#include "app/CommandIds.h"
+#include "app/LanguageManager.h"
+#include "app/Settings.h"
+#include "app/ShellStrings.h"
+#include "app/TextFormat.h"
+#include "app/WaitJob.h"
+#include "explorer/GameInstall.h"
+#include "ratings/PlatformChange.h"
+#include "ratings/Platforms.h"
+#include "recgame/RecordedGame.h"
+#include "ui/CommandTable.h"
+#include "ui/Configuration.h"
+#include "ui/ExFormView.h"
+#include "ui/ExListView.h"
+#include "ui/ExplorerComboBox.h"
+#include "ui/GameListModel.h"
+#include "ui/WaitDlg.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
+    : QMainWindow(parent)
+    , m_languages(languages)
+    , m_commands(new CCommandTable(this))
+    , m_list(new CExListView)
+    , m_form(new CExFormView)
+    , m_folders(new CExplorerComboBox)
+    , m_splitter(new QSplitter(Qt::Horizontal, this))
+    , m_okPane(new QLabel(LoadString(StringId::StatusReady)))
+    , m_filesPane(new QLabel)
+    , m_gamesPane(new QLabel)
+{
+    setWindowTitle(LoadString(StringId::ProductName));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("applications-games")));
+
+    auto *detail = new QScrollArea;
+    detail->setWidget(m_form);
+    detail->setWidgetResizable(true);
+    detail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    detail->setMinimumWidth(CExFormView::kWidth + 20);
+    m_splitter->addWidget(m_list);
+    m_splitter->addWidget(detail);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setChildrenCollapsible(false);
+    setCentralWidget(m_splitter);
+
+    buildBars();
+    attachHandlers();
+
+    connect(m_list, &CExListView::gameSelected, m_form, &CExFormView::ShowGame);
+    connect(m_list, &CExListView::selectionCleared, m_form, &CExFormView::Clear);
+    connect(m_list, &CExListView::stateChanged, this, [this](const CommandState &state) {
+        m_state = state;
+        updateCommands();
+    });
+    connect(m_list, &CExListView::countersChanged, this, &CMainFrame::updateCounters);
+    connect(m_list, &CExListView::pathChanged, this, [this](const QString &path) {
+        m_folders->ShowPath(path);
+        updateCommands();
+    });
+    connect(m_list, &CExListView::contextMenuRequested, this, [this](const QPoint &pos) {
+        QMenu menu;
+        FillPopupMenu(&menu);
+        menu.exec(pos);
+    });
+    connect(m_folders, &CExplorerComboBox::folderChosen, this, [this](const QString &folder) {
+        CSettings::Instance().SetBrowsingArchive(false);
+        m_form->Clear();
+        m_list->ChangeFolder(folder);
+    });
+    resize(1100, 760);
+    updateCounters(0, 0);
+    updateCommands();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::InitialFill()
+{
+    m_list->InitialFill();
+    m_folders->ShowPath(CSettings::Instance().CurrentPath());
+    resetSplitter();
+    updateCommands();
+}
+
+void CMainFrame::buildBars()
+{
+    m_commands->BuildMenuBar(menuBar(), &m_languageMenu);
+    connect(m_languageMenu, &QMenu::aboutToShow, this, &CMainFrame::fillLanguageMenu);
+
+    QToolBar *tools = addToolBar(tr("Toolbar"));
+    tools->setObjectName(QStringLiteral("toolbar"));
+    tools->setMovable(false);
+    m_commands->BuildToolBar(tools);
+
+    addToolBarBreak();
+    QToolBar *folderBar = addToolBar(tr("Folder"));
+    folderBar->setObjectName(QStringLiteral("folderbar"));
+    folderBar->setMovable(false);
+    auto *holder = new QWidget(folderBar);
+    auto *row = new QHBoxLayout(holder);
+    row->setContentsMargins(4, 2, 4, 2);
+    row->addWidget(new QLabel(LoadString(StringId::FolderLabel), holder));
+    row->addWidget(m_folders, 1);
+    folderBar->addWidget(holder);
+
+    statusBar()->addPermanentWidget(m_okPane);
+    statusBar()->addPermanentWidget(m_filesPane);
+    statusBar()->addPermanentWidget(m_gamesPane);
+
+    QAction *toolbarToggle = m_commands->Action(Cmd::ViewToolbar);
+    toolbarToggle->setChecked(true);
+    connect(toolbarToggle, &QAction::toggled, tools, &QToolBar::setVisible);
+    QAction *statusToggle = m_commands->Action(Cmd::ViewStatusBar);
+    statusToggle->setChecked(true);
+    connect(statusToggle, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
+}
+
+void CMainFrame::attachHandlers()
+{
+    CCommandTable &c = *m_commands;
+    c.SetHandler(Cmd::Exit, [this] { close(); });
+    c.SetHandler(Cmd::ViewToolbar, [] {});
+    c.SetHandler(Cmd::ViewStatusBar, [] {});
+    c.SetHandler(Cmd::ViewSplit, [this] { resetSplitter(); });
+    c.SetHandler(Cmd::ChangeFolder, [this] {
+        const QString folder
+            = QFileDialog::getExistingDirectory(this, tr("Change Folder"), CSettings::Instance().CurrentPath());
+        if (!folder.isEmpty()) {
+            CSettings::Instance().SetBrowsingArchive(false);
+            m_form->Clear();
+            m_list->ChangeFolder(folder);
+        }
+    });
+    for (int id : {Cmd::Refresh, Cmd::PopupRefresh})
+        c.SetHandler(id, [this] { m_list->Refresh(true); });
+    for (int id : {Cmd::Reanalyze, Cmd::PopupReanalyze})
+        c.SetHandler(id, [this] { m_list->ReanalyzeSelected(); });
+    c.SetHandler(Cmd::FullScan, [this] { m_list->FullScan(); });
+    c.SetHandler(Cmd::Configuration, [this] { showConfiguration(); });
+    c.SetHandler(Cmd::About, [this] { showAbout(); });
+
+    const std::pair<int, int> platforms[] = {
+        {Cmd::PlatformZone, Platform::Zone},       {Cmd::PlatformIgzRm, Platform::IgzRm},
+        {Cmd::PlatformIgzDm, Platform::IgzDm},     {Cmd::PlatformGpRm, Platform::GpRm},
+        {Cmd::PlatformGpDm, Platform::GpDm},       {Cmd::PlatformIp, Platform::Ip},
+        {Cmd::PopupPlatformZone, Platform::Zone},  {Cmd::PopupPlatformIgzRm, Platform::IgzRm},
+        {Cmd::PopupPlatformIgzDm, Platform::IgzDm}, {Cmd::PopupPlatformGpRm, Platform::GpRm},
+        {Cmd::PopupPlatformGpDm, Platform::GpDm},  {Cmd::PopupPlatformIp, Platform::Ip},
+    };
+    for (const auto &[id, platform] : platforms)
+        c.SetHandler(id, [this, platform = platform] { changePlatform(platform); });
+
+    const std::pair<int, const char *> sites[] = {
+        {Cmd::Site1, "https://www.ageofempires.com/"},      {Cmd::Site2, "https://forums.ageofempires.com/"},
+        {Cmd::Site3, "https://aok.heavengames.com/blacksmith/"}, {Cmd::Site4, "https://liquipedia.net/ageofempires/"},
+        {Cmd::Site5, "https://aok.heavengames.com/university/"}, {Cmd::Site6, "https://aoe2.net/"},
+    };
+    for (const auto &[id, url] : sites)
+        c.SetHandler(id, [url = url] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(url))); });
+}
+
+void CMainFrame::updateCommands()
+{
+    CSettings &settings = CSettings::Instance();
+    const QString current = QDir::cleanPath(settings.CurrentPath());
+    CommandContext context;
+    context.inSaveGameFolder
+        = !settings.SaveGameFolder().isEmpty() && current == QDir::cleanPath(settings.SaveGameFolder());
+    context.inDesktop = current == QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    const CGameInstall install(settings.WinePrefix());
+    context.gameProgramFound = !install.Version10cProgram().isEmpty();
+    context.version10Found = !install.Version10Program(settings.Version10Path()).isEmpty();
+    m_commands->Update(m_state, context);
+}
+
+void CMainFrame::updateCounters(int files, int games)
+{
+    m_filesPane->setText(FormatText(LoadString(StringId::FilesCounter), {files}));
+    m_gamesPane->setText(FormatText(LoadString(StringId::GamesCounter), {games}));
+}
+
+QString CMainFrame::FilesPaneText() const
+{
+    return m_filesPane->text();
+}
+
+QString CMainFrame::GamesPaneText() const
+{
+    return m_gamesPane->text();
+}
+
+void CMainFrame::FillPopupMenu(QMenu *menu) const
+{
+    m_commands->FillPopupMenu(menu);
+}
+
+void CMainFrame::changePlatform(int platform)
+{
+    const QList<int> rows = m_list->SelectedRows();
+    if (rows.size() != 1)
+        return;
+    const int index = rows.front();
+    CGameListModel *model = m_list->Model();
+    if (!model->Row(index).IsKnown())
+        return;
+    const QString folder = CSettings::Instance().CurrentPath();
+    auto row = std::make_shared<CGameRow>(model->Row(index));
+    auto result = std::make_shared<PlatformChange::Result>(PlatformChange::Result::Unchanged);
+    const auto job = CWaitJob::Create();
+    const bool finished = CWaitDlg::RunJob(
+        this, LoadString(StringId::PleaseWaitTitle), Platform::PlatformLabel(platform), true, false,
+        job, [=](CWaitJob &j) {
+            CRecordedGame game;
+            *result = PlatformChange::ChangePlatform(folder, *row, platform, game);
+            j.PostClose();
+        });
+    if (!finished || *result == PlatformChange::Result::Unchanged || *result == PlatformChange::Result::NotStored)
+        return;
+    model->UpdateRow(index, *row);
+    if (*result == PlatformChange::Result::FileLost) {
+        model->SetCounters(model->FilesCounter(), qMax(0, model->GamesCounter() - 1));
+        m_form->Clear();
+    } else {
+        m_list->ShowSelected();
+    }
+}
+
+void CMainFrame::showConfiguration()
+{
+    CConfiguration sheet(this);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    CSettings::Instance().SaveGeneral();
+    // Date format, archive listing and chat flags show on the next fill.
+    m_list->Refresh(true);
+    updateCommands();
+}
+
+void CMainFrame::showAbout()
+{
+    QMessageBox::about(this, LoadString(StringId::ProductName),
+                       QStringLiteral("<b>%1</b><br/>%2<br/><br/>%3")
+                           .arg(LoadString(StringId::ProductName).toHtmlEscaped(),
+                                LoadString(StringId::VersionLine).toHtmlEscaped(),
+                                LoadString(StringId::CreditLine).toHtmlEscaped()));
+}
+
+void CMainFrame::fillLanguageMenu()
+{
+    m_languageMenu->clear();
+    if (!m_languages)
+        return;
+    auto *group = new QActionGroup(m_languageMenu);
+    const QStringList languages = m_languages->AvailableLanguages();
+    for (int i = 0; i < languages.size(); ++i) {
+        const QString language = languages.at(i);
+        QAction *action = m_languageMenu->addAction(CLanguageManager::DisplayName(language));
+        action->setData(Cmd::LanguageFirst + i);
+        action->setCheckable(true);
+        action->setChecked(language == m_languages->Current());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] {
+            const QString message = m_languages->Choose(language, LoadString(StringId::ProductName));
+            QMessageBox::information(this, LoadString(StringId::ProductName), message);
+        });
+    }
+}
+
+void CMainFrame::resetSplitter()
+{
+    const int total = qMax(m_splitter->width(), width());
+    const int detail = CExFormView::kWidth + 24;
+    m_splitter->setSizes({qMax(100, total - detail), detail});
+}
+
+void CMainFrame::closeEvent(QCloseEvent *event)
+{
+    m_list->SaveLayout();
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,92 @@
+#include "ui/VellumcastApp.h"
+
+#include "app/LanguageManager.h"
+#include "app/Log.h"
+#include "app/Paths.h"
+#include "app/Settings.h"
+#include "app/SettingsLoader.h"
+#include "app/ShellStrings.h"
+#include "app/WaitJob.h"
+#include "catalogue/Catalogue.h"
+#include "ui/MainFrame.h"
+#include "ui/Splash.h"
+
+#include <QApplication>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QMetaObject>
+#include <QThread>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The catalogue is the one thing the program cannot run without: say so
+// and end with status 1, from whichever thread found out.
+void fatalDatabase(const QString &message)
+{
+    auto show = [message] {
+        if (qobject_cast<QApplication *>(QCoreApplication::instance())
+            && QGuiApplication::platformName() != QLatin1String("offscreen"))
+            QMessageBox::critical(nullptr, LoadString(StringId::Error), LoadString(StringId::FatalDatabase));
+    };
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app && QThread::currentThread() == app->thread())
+        show();
+    else if (app)
+        QMetaObject::invokeMethod(app, show, Qt::BlockingQueuedConnection);
+    std::_Exit(CVellumcastApp::kFatalExitCode);
+}
+
+} // namespace
+
+CVellumcastApp::CVellumcastApp() = default;
+
+CVellumcastApp::~CVellumcastApp()
+{
+    CWaitJob::StopAll();
+    m_frame.reset();
+}
+
+CVellumcastApp::Start CVellumcastApp::InitInstance(const QString &folder, bool showWindow)
+{
+    // One instance per data directory: a second start ends silently. A lock
+    // that cannot even be created (an unwritable data directory) is left to
+    // the catalogue preparation, which reports it.
+    m_instanceLock = std::make_unique<QLockFile>(Paths::DataDirectory() + QStringLiteral("vellumcast.lock"));
+    m_instanceLock->setStaleLockTime(0);
+    if (!m_instanceLock->tryLock(0) && m_instanceLock->error() == QLockFile::LockFailedError)
+        return Start::AlreadyRunning;
+
+    QCoreApplication::setOrganizationName(QStringLiteral("Kestrelhold"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumcast"));
+
+    m_languages = std::make_unique<CLanguageManager>();
+    m_languages->Initialise(CLanguageManager::StoredLanguage(), CLanguageManager::SystemLanguages());
+
+    CSplash splash;
+    splash.SetTranslator(LoadString(StringId::TranslatorName), LoadString(StringId::TranslatorFlag).toInt());
+    if (showWindow)
+        splash.show();
+    QCoreApplication::processEvents();
+
+    Catalogue::SetFatalHandler(fatalDatabase);
+    if (!SettingsLoader::Run()) {
+        Log::Write(QStringLiteral("Exit Aplication"));
+        fatalDatabase(LoadString(StringId::FatalDatabase));
+        return Start::Fatal;
+    }
+    if (!folder.isEmpty())
+        CSettings::Instance().SetCurrentPath(CSettings::Instance().ValidatePath(folder, true));
+
+    m_frame = std::make_unique<CMainFrame>(m_languages.get());
+    m_frame->setWindowTitle(LoadString(StringId::ProductName));
+    m_frame->resize(m_frame->width(), m_frame->height() + 40);
+    if (showWindow)
+        m_frame->show();
+    m_frame->InitialFill();
+    splash.finish(m_frame.get());
+    return Start::Ready;
+}
