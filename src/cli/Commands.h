@@ -17,3 +17,13 @@ QTextStream &Err();
 // Each command takes the arguments after its name.
 int RunAnalyze(const QStringList &args);
 int RunMinimap(const QStringList &args);
+// Catalogue commands.
+int RunScan(const QStringList &args);
+int RunList(const QStringList &args);
+int RunShow(const QStringList &args);
+int RunSearch(const QStringList &args);
+int RunSetPlatform(const QStringList &args);
+int RunReanalyze(const QStringList &args);
+int RunDb(const QStringList &args);
+int RunTop(const QStringList &args);
+int RunPlayers(const QStringList &args);

@@ -29,6 +29,18 @@ struct Command
 const Command kCommands[] = {
     {"analyze", "analyze [--json] [--codepage NAME] [--no-chat-times] [--no-resign] FILE...", RunAnalyze},
     {"minimap", "minimap FILE OUT.png", RunMinimap},
+    {"scan", "scan [--json] DIR", RunScan},
+    {"list", "list [--json] [--sort COLUMN[:desc]] DIR", RunList},
+    {"show", "show [--json] [--folder DIR] ID_OR_FILE", RunShow},
+    {"search", "search [--json] [--player NICK] [--mode pov|unique|all] [--civ IDS] [--map IDS] [--type ID] "
+               "[--size CODE] [--duration HH:M] [--platform ID] [--rating-min N] [--rating-max N] "
+               "[--file-begins|--file-contains|--file-ends TEXT] DIR",
+     RunSearch},
+    {"set-platform", "set-platform [--json] FILE PLATFORM", RunSetPlatform},
+    {"reanalyze", "reanalyze [--json] FILE", RunReanalyze},
+    {"db", "db stats [--json] | db rebuild [--json] --copy all|basic|none|rating:N", RunDb},
+    {"top", "top [--json] PLATFORM", RunTop},
+    {"players", "players [--json] [--nick TEXT] [--country ID] [--rating-min N] [--rating-max N]", RunPlayers},
 };
 
 int usage()

@@ -40,12 +40,12 @@ bool IsRarName(const QString &fileName);
 // its columns from it. Rows are sorted with sortKey. A set cancel flag
 // stops the enumeration after the current row (the listing so far is kept).
 // A folder that cannot be listed yields no rows and zero counters.
-CFolderListing Fill(const QString &folder, const CFolderListingOptions &options, int sortKey = -1,
+CFolderListing Fill(const QString &folder, const CFolderListingOptions &options, int sortKey = 0,
                     const std::atomic<bool> *cancel = nullptr);
 
 // The search fill: only the recordings of folder whose names match the
 // query's file pattern and for which the query finds a stored game.
-CFolderListing SearchFill(const QString &folder, const CSearchQuery &query, int sortKey = -1,
+CFolderListing SearchFill(const QString &folder, const CSearchQuery &query, int sortKey = 0,
                           const std::atomic<bool> *cancel = nullptr);
 
 // Whether fileName matches a wildcard pattern ("*" and "?"), ignoring case.

@@ -3,6 +3,8 @@
 #include "catalogue/Persistence.h"
 #include "recgame/RecordedGame.h"
 
+#include <ctime>
+
 void CGameRow::FillFromGame(const CRecordedGame &game)
 {
     catalogueId = game.catalogueId;
@@ -27,4 +29,16 @@ void CGameRow::ClearGame()
     duration = 0;
     durationText.clear();
     platform = -1;
+}
+
+QString FormatRowDate(qint64 secondsSinceEpoch, const QString &format)
+{
+    const std::time_t t = std::time_t(secondsSinceEpoch);
+    std::tm local{};
+    if (!localtime_r(&t, &local))
+        return QString();
+    char buffer[256] = {};
+    const QByteArray f = format.toLocal8Bit();
+    const size_t n = f.isEmpty() ? 0 : std::strftime(buffer, sizeof buffer, f.constData(), &local);
+    return QString::fromLocal8Bit(buffer, qsizetype(n));
 }

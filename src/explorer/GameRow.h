@@ -41,8 +41,11 @@ struct CGameRow
 
 Q_DECLARE_METATYPE(CGameRow)
 
+// A row's date in local time with a strftime-style format ("DateFormat").
+QString FormatRowDate(qint64 secondsSinceEpoch, const QString &format);
+
 // Columns of the game list; the sort key is a column number, negative for
-// descending order, -1 for none.
+// descending order, 0 for none (name order).
 namespace GameColumn {
 inline constexpr int Name = 1;
 inline constexpr int View = 2;

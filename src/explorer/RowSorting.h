@@ -14,7 +14,8 @@
 namespace RowSorting {
 
 // <0 when a sorts before b for the sort key (column 1..6, negative for
-// descending; any other value sorts by name).
+// descending; 0 or any other value: by name ascending, the order of a
+// list that has no sort column yet).
 int CompareRows(const CGameRow &a, const CGameRow &b, int sortKey);
 
 // A stable sort with CompareRows.
