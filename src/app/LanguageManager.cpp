@@ -85,6 +85,10 @@ bool CLanguageManager::loadExact(const QString &language)
         m_current = language;
         return true;
     }
+    // QTranslator would quietly fall back to a shorter name; the fallbacks
+    // are ours to try in their order.
+    if (!QFileInfo::exists(fileFor(language)))
+        return false;
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(fileFor(language)))
         return false;

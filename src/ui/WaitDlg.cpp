@@ -132,15 +132,21 @@ void CWaitDlg::onProgress(int kind, int position)
     // A range of zero would divide by zero: show 0% until the range arrives.
     const int percent = maximum > 0 ? int(qint64(position) * 100 / maximum) : 0;
     if (kind == CWaitJob::kFiles)
-        m_counter->setText(FormatText(LoadString(StringId::FilesProgress), {percent, position, maximum}));
+        setCounter(FormatText(LoadString(StringId::FilesProgress), {percent, position, maximum}));
     else
-        m_counter->setText(FormatText(LoadString(StringId::PageProgress), {percent}));
+        setCounter(FormatText(LoadString(StringId::PageProgress), {percent}));
 }
 
 void CWaitDlg::onText(const QString &text)
 {
     if (isVisible())
-        m_counter->setText(text);
+        setCounter(text);
+}
+
+void CWaitDlg::setCounter(const QString &text)
+{
+    m_counter->setText(text);
+    emit counterChanged(text);
 }
 
 void CWaitDlg::onClose()

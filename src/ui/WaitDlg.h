@@ -37,6 +37,9 @@ public:
     // The hook that lets tests and screenshots see each dialog as it opens.
     static void SetOpenHook(std::function<void(CWaitDlg &)> hook);
 
+signals:
+    void counterChanged(const QString &text);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
@@ -46,6 +49,7 @@ private:
     void onProgress(int kind, int position);
     void onText(const QString &text);
     void onClose();
+    void setCounter(const QString &text);
 
     QLabel *m_message;
     QProgressBar *m_progress;

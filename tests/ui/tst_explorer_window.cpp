@@ -1,0 +1,465 @@
+#include "FixtureWriter.h"
+#include "TestEnv.h"
+
+#include "app/CommandIds.h"
+#include "app/Log.h"
+#include "app/Settings.h"
+#include "app/WaitJob.h"
+#include "catalogue/Catalogue.h"
+#include "ui/CommandTable.h"
+#include "ui/ConfigPage.h"
+#include "ui/Configuration.h"
+#include "ui/ExFormView.h"
+#include "ui/ExListView.h"
+#include "ui/GameListModel.h"
+#include "ui/MainFrame.h"
+#include "ui/WaitDlg.h"
+
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray duel(const QByteArray &a, const QByteArray &b, int minutes, int mapId = 9)
+{
+    HeaderBuilder header = HeaderBuilder::Duel(a, b);
+    header.mapId = mapId;
+    return Fixture::Recording(header.build(), BodyBuilder().timeStep(minutes * 60000).build());
+}
+
+// Gives a file the same write and access time, minutes after a fixed moment.
+bool setDate(const QString &path, int minutes)
+{
+    const QDateTime when = QDateTime(QDate(2007, 4, 21), QTime(15, 33)).addSecs(minutes * 60);
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime)
+        && file.setFileTime(when, QFileDevice::FileAccessTime);
+}
+
+QStringList columnTexts(const CGameListModel &model, int column)
+{
+    QStringList texts;
+    for (int r = 0; r < model.rowCount(); ++r)
+        texts << model.index(r, column).data().toString();
+    return texts;
+}
+
+QString logText()
+{
+    QFile file(Log::FilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray bytes = file.readAll();
+    return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2);
+}
+
+} // namespace
+
+class TestExplorerWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnv m_env;
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
+
+    QString folderPath() const { return m_folder->path() + QLatin1Char('/'); }
+    CGameListModel &model() const { return *m_frame->ListView()->Model(); }
+    QAction *action(int id) const { return m_frame->Commands()->Action(id); }
+
+    // A fresh window listing a fresh folder.
+    void openWindow()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        m_tester = std::make_unique<QAbstractItemModelTester>(&model(),
+                                                              QAbstractItemModelTester::FailureReportingMode::QtTest);
+        CSettings::Instance().SetCurrentPath(folderPath());
+        m_frame->InitialFill();
+        m_frame->show();
+    }
+
+    void select(const QString &name) { QVERIFY(m_frame->ListView()->SelectFile(name)); }
+
+    void selectRows(const QStringList &names)
+    {
+        CExListView *view = m_frame->ListView();
+        view->clearSelection();
+        for (const QString &name : names)
+            view->selectionModel()->select(model().index(model().FindRow(name), 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    // Runs a modal step and answers the dialog it opens with answer.
+    void onNextModal(std::function<void(QWidget *)> answer)
+    {
+        QTimer::singleShot(0, this, [answer] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal)
+                answer(modal);
+        });
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(Catalogue::PrepareCatalogue()); }
+
+    void init()
+    {
+        CSettings::Instance().ResetToDefaults();
+        m_folder = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("games-XXXXXX")));
+        QVERIFY(m_folder->isValid());
+        // Settings written by a test belong to it alone.
+        CSettings::OpenStore()->clear();
+    }
+
+    void cleanup()
+    {
+        CWaitDlg::SetOpenHook({});
+        m_tester.reset();
+        m_frame.reset();
+    }
+
+    void listing_data()
+    {
+        QTest::addColumn<bool>("zip");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("files");
+        QTest::addRow("archives listed") << true << QStringList{"..", "sub", "game.mgx", "LOUD.MGX", "pack.zip"}
+                                         << " Files: 3 ";
+        QTest::addRow("zip listing off") << false << QStringList{"..", "sub", "game.mgx", "LOUD.MGX"} << " Files: 2 ";
+    }
+    void listing()
+    {
+        QFETCH(bool, zip);
+        QFETCH(QStringList, names);
+        QFETCH(QString, files);
+        QVERIFY(QDir(folderPath()).mkdir(QStringLiteral("sub")));
+        QVERIFY(Fixture::Write(folderPath() + "game.mgx", duel("Ann", "Bob", 5)));
+        QVERIFY(Fixture::Write(folderPath() + "LOUD.MGX", duel("Cy", "Di", 6)));
+        QVERIFY(Fixture::Write(folderPath() + "pack.zip", "PK\x05\x06"));
+        QVERIFY(Fixture::Write(folderPath() + "notes.txt", "not listed"));
+        CSettings::Instance().analyzeZip = zip;
+        openWindow();
+
+        QStringList shown = columnTexts(model(), CGameListModel::Name);
+        // Folders first with ".." on top; the files in name order after them.
+        QCOMPARE(shown.mid(0, 2), names.mid(0, 2));
+        shown = shown.mid(2);
+        QStringList expectedFiles = names.mid(2);
+        std::sort(expectedFiles.begin(), expectedFiles.end());
+        QCOMPARE(shown, expectedFiles);
+        QCOMPARE(m_frame->FilesPaneText(), files);
+        QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 0 "));
+        // Nothing is known yet: only name and date.
+        const int game = model().FindRow(QStringLiteral("game.mgx"));
+        QVERIFY(model().index(game, CGameListModel::View).data().toString().isEmpty());
+        QVERIFY(!model().index(game, CGameListModel::Date).data().toString().isEmpty());
+    }
+
+    void selectingAnUnknownRecordingStoresAndShowsIt()
+    {
+        REQUIRE_CORPUS();
+        QVERIFY(QFile::copy(TestEnv::corpusFile(QStringLiteral("coop.mgx")), folderPath() + "coop.mgx"));
+        openWindow();
+        select(QStringLiteral("coop.mgx"));
+        QTRY_COMPARE(m_frame->FormView()->ShownFile(), QStringLiteral("coop.mgx"));
+
+        const int row = model().FindRow(QStringLiteral("coop.mgx"));
+        QCOMPARE(model().index(row, CGameListModel::Map).data().toString(), QStringLiteral("Dry Arabia"));
+        QCOMPARE(model().index(row, CGameListModel::Players).data().toString(), QStringLiteral("1 vs 1"));
+        QCOMPARE(model().index(row, CGameListModel::Duration).data().toString(), QStringLiteral("00:39:30"));
+        QVERIFY(!model().index(row, CGameListModel::View).data().toString().isEmpty());
+        QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 1 "));
+
+        const CExFormView *form = m_frame->FormView();
+        QCOMPARE(form->FieldText(QStringLiteral("map")), QStringLiteral("Dry Arabia"));
+        QCOMPARE(form->FieldText(QStringLiteral("duration")), QStringLiteral("00:39:30"));
+        QCOMPARE(form->FieldText(QStringLiteral("players")), QStringLiteral("1 vs 1"));
+        QCOMPARE(form->FieldText(QStringLiteral("platform")), QStringLiteral("GP RM"));
+        QStringList everyone = form->TeamNames(0) + form->TeamNames(1);
+        everyone.sort();
+        QCOMPARE(everyone, (QStringList{"Hussa! Hussa!", "Maxmoll", "SbS | Yolo | Cong", "The_Flash"}));
+        QVERIFY(form->TeamNames(0).contains(form->FieldText(QStringLiteral("view"))));
+        for (const QString &line : form->TeamLines(0) + form->TeamLines(1))
+            QVERIFY2(line.contains(QLatin1String(" - Rating: ")), qPrintable(line));
+        QVERIFY(form->MinimapHasTerrain());
+
+        // A new listing takes the columns from the catalogue.
+        m_frame->ListView()->Refresh(false);
+        QCOMPARE(model().index(model().FindRow(QStringLiteral("coop.mgx")), CGameListModel::Map).data().toString(),
+                 QStringLiteral("Dry Arabia"));
+        QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 1 "));
+    }
+
+    void sorting_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("descending");
+        for (int c = 0; c < CGameListModel::ColumnCount; ++c) {
+            QTest::addRow("column %d ascending", c + 1) << c << false;
+            QTest::addRow("column %d descending", c + 1) << c << true;
+        }
+    }
+    void sorting()
+    {
+        QFETCH(int, column);
+        QFETCH(bool, descending);
+        QVERIFY(QDir(folderPath()).mkdir(QStringLiteral("zeta")));
+        QVERIFY(QDir(folderPath()).mkdir(QStringLiteral("alpha")));
+        // Every column orders the three stored games differently from their names.
+        QVERIFY(Fixture::Write(folderPath() + "b.mgx", duel("Zed", "Amy", 30, 10)));
+        QVERIFY(Fixture::Write(folderPath() + "a.mgx", duel("Moe", "Kim", 10, 11)));
+        QVERIFY(Fixture::Write(folderPath() + "c.mgx", duel("Abe", "Lou", 20, 9)));
+        QVERIFY(Fixture::Write(folderPath() + "unknown.mgx", duel("Yan", "Ola", 40)));
+        QVERIFY(setDate(folderPath() + "b.mgx", 5) && setDate(folderPath() + "a.mgx", 9));
+        QVERIFY(setDate(folderPath() + "c.mgx", 1) && setDate(folderPath() + "unknown.mgx", 3));
+        openWindow();
+        for (const char *name : {"a.mgx", "b.mgx", "c.mgx"}) {
+            select(QString::fromLatin1(name));
+            QTRY_COMPARE(m_frame->FormView()->ShownFile(), QString::fromLatin1(name));
+        }
+        m_frame->ListView()->clearSelection();
+
+        QHeaderView *header = m_frame->ListView()->header();
+        const int clicks = (column == CGameListModel::Name ? 0 : 1) + (descending ? 1 : 0);
+        // Name starts ascending; another column needs one click, a reversal one more.
+        for (int i = 0; i < clicks; ++i)
+            emit header->sectionClicked(column);
+        QCOMPARE(model().SortKey(), descending ? -(column + 1) : column + 1);
+        QCOMPARE(header->sortIndicatorSection(), column);
+
+        const QStringList names = columnTexts(model(), CGameListModel::Name);
+        // Folders stay on top with ".." first; between themselves they follow the direction.
+        QCOMPARE(names.mid(0, 3), descending && column == CGameListModel::Name
+                                      ? (QStringList{"..", "zeta", "alpha"})
+                                      : (QStringList{"..", "alpha", "zeta"}));
+        QList<QVariant> known;
+        for (int r = 3; r < model().rowCount(); ++r) {
+            const bool isKnown = model().Row(r).IsKnown();
+            if (isKnown)
+                known << model().index(r, column).data(CGameListModel::SortRole);
+            if (column >= CGameListModel::View && column <= CGameListModel::Duration && !isKnown)
+                QCOMPARE(r, model().rowCount() - 1); // the unknown file sorts last, both ways
+        }
+        // Players ties (all duels): those fall back to names in ascending order.
+        for (int i = 1; i < known.size(); ++i) {
+            const QPartialOrdering order = QVariant::compare(known.at(i - 1), known.at(i));
+            const bool ok = order == QPartialOrdering::Equivalent
+                || (descending ? order == QPartialOrdering::Greater : order == QPartialOrdering::Less);
+            QVERIFY2(ok, qPrintable(names.join(QLatin1Char(','))));
+        }
+        if (column == CGameListModel::Players)
+            QCOMPARE(names.mid(3, 3), (QStringList{"a.mgx", "b.mgx", "c.mgx"}));
+    }
+
+    void commandStates_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<bool>("archive");
+        QTest::addColumn<bool>("gameCommands");
+        QTest::addColumn<bool>("copy");
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<bool>("rename");
+        QTest::addRow("nothing") << QStringList{} << false << false << false << false << false;
+        QTest::addRow("parent") << QStringList{".."} << false << false << false << false << false;
+        QTest::addRow("one folder") << QStringList{"sub"} << false << false << true << true << true;
+        QTest::addRow("one stored game") << QStringList{"known.mgx"} << false << true << true << true << true;
+        QTest::addRow("several rows") << QStringList{"known.mgx", "sub"} << false << false << true << true << false;
+        QTest::addRow("browsing an archive") << QStringList{"known.mgx"} << true << true << true << false << false;
+    }
+    void commandStates()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(bool, archive);
+        QFETCH(bool, gameCommands);
+        QFETCH(bool, copy);
+        QFETCH(bool, move);
+        QFETCH(bool, rename);
+        QVERIFY(QDir(folderPath()).mkdir(QStringLiteral("sub")));
+        QVERIFY(Fixture::Write(folderPath() + "known.mgx", duel("Ann", "Bob", 5)));
+        openWindow();
+        select(QStringLiteral("known.mgx"));
+        QTRY_VERIFY(model().Row(model().FindRow(QStringLiteral("known.mgx"))).IsKnown());
+        CSettings::Instance().SetBrowsingArchive(archive);
+        selectRows(rows);
+
+        const CommandState state = m_frame->ListView()->State();
+        QCOMPARE(state.gameCommands, gameCommands);
+        QCOMPARE(state.copy, copy);
+        QCOMPARE(state.move, move);
+        QCOMPARE(state.rename, rename);
+        for (int id : {Cmd::Reanalyze, Cmd::PopupReanalyze, Cmd::PlatformGpDm, Cmd::PopupPlatformIp})
+            QCOMPARE(action(id)->isEnabled(), gameCommands);
+        // Always available, whatever is selected; never available: ChinaZone,
+        // and the commands whose work this window does not do yet.
+        for (int id : {Cmd::Refresh, Cmd::FullScan, Cmd::Configuration, Cmd::ChangeFolder, Cmd::Exit})
+            QVERIFY(action(id)->isEnabled());
+        for (int id : {Cmd::PlatformChinaZone, Cmd::PopupPlatformChinaZone, Cmd::CopyAsk, Cmd::Delete, Cmd::Search})
+            QVERIFY(!action(id)->isEnabled());
+        CSettings::Instance().SetBrowsingArchive(false);
+    }
+
+    void popupMenuOrder()
+    {
+        openWindow();
+        QMenu menu;
+        m_frame->FillPopupMenu(&menu);
+        QStringList titles;
+        for (QAction *a : menu.actions())
+            titles << (a->menu() ? a->menu()->title() : a->text());
+        QCOMPARE(titles, (QStringList{"&Rename ...", "&Move to ...", "&Copy to ...", "Delete", "&Add to a Zip File",
+                                      "Add to a Zip as Individual Files", "Re-Analyze Recorded Game Info",
+                                      "Refresh Ratings", "Change Platform", "Edit Players Info", "Refresh",
+                                      "Copy description to the Clipboard"}));
+        QCOMPARE(action(Cmd::Reanalyze)->shortcut(), QKeySequence(Qt::Key_F8));
+        QCOMPARE(action(Cmd::CopyDescription)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+        QCOMPARE(action(Cmd::Refresh)->toolTip(), QStringLiteral("Refresh file list"));
+    }
+
+    void reanalysis()
+    {
+        QVERIFY(Fixture::Write(folderPath() + "game.mgx", duel("Ann", "Bob", 5)));
+        QVERIFY(Fixture::Write(folderPath() + "gone.mgx", duel("Cy", "Di", 5)));
+        openWindow();
+        for (const char *name : {"game.mgx", "gone.mgx"}) {
+            select(QString::fromLatin1(name));
+            QTRY_COMPARE(m_frame->FormView()->ShownFile(), QString::fromLatin1(name));
+        }
+        QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 2 "));
+
+        select(QStringLiteral("game.mgx"));
+        const int before = model().Row(model().FindRow(QStringLiteral("game.mgx"))).catalogueId;
+        action(Cmd::Reanalyze)->trigger();
+        const CGameRow again = model().Row(model().FindRow(QStringLiteral("game.mgx")));
+        QVERIFY(again.IsKnown());
+        QVERIFY(again.catalogueId != before);
+        QCOMPARE(m_frame->FormView()->ShownFile(), QStringLiteral("game.mgx"));
+
+        // A file that disappeared loses its entry and its columns.
+        select(QStringLiteral("gone.mgx"));
+        QVERIFY(QFile::remove(folderPath() + "gone.mgx"));
+        action(Cmd::Reanalyze)->trigger();
+        const int gone = model().FindRow(QStringLiteral("gone.mgx"));
+        QVERIFY(!model().Row(gone).IsKnown());
+        QVERIFY(model().index(gone, CGameListModel::Map).data().toString().isEmpty());
+        QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 1 "));
+        QVERIFY(!m_frame->FormView()->IsShowingGame());
+    }
+
+    void fullScanWithADamagedFile()
+    {
+        QVERIFY(Fixture::Write(folderPath() + "1.mgx", duel("Ann", "Bob", 5)));
+        QVERIFY(Fixture::Write(folderPath() + "2.mgx", QByteArray(64, 'x')));
+        QVERIFY(Fixture::Write(folderPath() + "3.mgx", duel("Cy", "Di", 7)));
+        openWindow();
+        Log::Clear();
+        QStringList counters;
+        int dialogs = 0;
+        CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) {
+            ++dialogs;
+            connect(&dialog, &CWaitDlg::counterChanged, this, [&](const QString &text) { counters << text; });
+        });
+        action(Cmd::FullScan)->trigger();
+        QCOMPARE(dialogs, 1);
+        QCOMPARE(counters, (QStringList{"33% ( 1 of 3 Files)", "66% ( 2 of 3 Files)"}));
+        QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 2 "));
+        QCOMPARE(logText().count(QStringLiteral("FS ERROR WITH MGX: FILE: ")), 1);
+        QVERIFY(logText().contains(QStringLiteral("2.mgx")));
+        QVERIFY(!model().Row(model().FindRow(QStringLiteral("2.mgx"))).IsKnown());
+        QVERIFY(!model().index(model().FindRow(QStringLiteral("3.mgx")), CGameListModel::Duration).data().toString()
+                     .isEmpty());
+
+        // Everything known now: no worker, no dialog.
+        QVERIFY(QFile::remove(folderPath() + "2.mgx"));
+        m_frame->ListView()->Refresh(false);
+        action(Cmd::FullScan)->trigger();
+        QCOMPARE(dialogs, 1);
+    }
+
+    void fullScanCancelled()
+    {
+        constexpr int kFiles = 12;
+        for (int i = 0; i < kFiles; ++i)
+            QVERIFY(Fixture::Write(folderPath() + QStringLiteral("g%1.mgx").arg(i, 2, 10, QLatin1Char('0')),
+                                   duel("Ann", "Bob", i + 1)));
+        openWindow();
+        CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) {
+            connect(&dialog, &CWaitDlg::counterChanged, &dialog, &QDialog::reject);
+        });
+        action(Cmd::FullScan)->trigger();
+        // The worker stops after the file it was reading; the rows it stored
+        // before stopping still arrive, and the counter follows them.
+        auto knownRows = [this] {
+            int known = 0;
+            for (const CGameRow &row : model().Rows())
+                known += row.IsKnown() ? 1 : 0;
+            return known;
+        };
+        QTRY_VERIFY(logText().contains(QStringLiteral("FS - CANCELED")));
+        // How far the worker got before it saw the stop flag depends on the
+        // machine; the counter must agree with the rows either way.
+        QTRY_COMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: %1 ").arg(knownRows()));
+        CWaitJob::StopAll();
+        QCoreApplication::processEvents();
+        QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: %1 ").arg(knownRows()));
+        QVERIFY(knownRows() >= 1);
+    }
+
+    void configurationRoundTrip()
+    {
+        openWindow();
+        onNextModal([](QWidget *modal) {
+            auto *sheet = qobject_cast<CConfiguration *>(modal);
+            QVERIFY(sheet);
+            sheet->findChild<QCheckBox *>(QStringLiteral("showChat"))->setChecked(false);
+            sheet->Tabs()->setCurrentIndex(2);
+            sheet->findChild<QLineEdit *>(QStringLiteral("collision"))->setText(QStringLiteral(" Match "));
+            sheet->accept();
+        });
+        action(Cmd::Configuration)->trigger();
+        QVERIFY(!CSettings::Instance().showChat);
+        QCOMPARE(CSettings::Instance().CollisionText(), QStringLiteral(" Match %d"));
+        QCOMPARE(CSettings::OpenStore()->value(QStringLiteral("Settings/ShowChat")).toInt(), 0);
+
+        // Shown again without the number.
+        CConfiguration again;
+        again.Tabs()->setCurrentIndex(2);
+        again.Page(2)->EnsureInitialised();
+        QCOMPARE(again.findChild<QLineEdit *>(QStringLiteral("collision"))->text(), QStringLiteral(" Match "));
+    }
+
+    void unshownPagesChangeNothing()
+    {
+        CSettings::Instance().SetDateFormat(QStringLiteral("%H:%M only"));
+        CSettings::Instance().deleteDirectly = true;
+        CConfiguration sheet;
+        sheet.Page(0)->EnsureInitialised();
+        sheet.accept();
+        QCOMPARE(CSettings::Instance().CollisionText(), QStringLiteral(" Game %d"));
+        QCOMPARE(CSettings::Instance().DateFormat(), QStringLiteral("%H:%M only"));
+        QVERIFY(CSettings::Instance().deleteDirectly);
+
+        // A format none of the items shows survives confirming the page too.
+        CConfiguration files;
+        files.Page(2)->EnsureInitialised();
+        files.accept();
+        QCOMPARE(CSettings::Instance().DateFormat(), QStringLiteral("%H:%M only"));
+    }
+};
+
+QTEST_MAIN(TestExplorerWindow)
+#include "tst_explorer_window.moc"
