@@ -12,6 +12,9 @@ namespace RowAnalysis {
 
 bool AnalyzeFile(const QString &path, CRecordedGame &game, QString *reason, bool readTerrain)
 {
+    // A record reused from an earlier game would carry that game's catalogue
+    // ids into the store; the analysis starts from an empty one.
+    game = CRecordedGame();
     QString why;
     if (!QFileInfo(path).isFile()) {
         why = QStringLiteral("no such file");
