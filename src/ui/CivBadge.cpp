@@ -36,8 +36,11 @@ QPixmap Render(int civilization, int colour, int size)
     painter.setBrush(fill);
     painter.setPen(QPen(fill.darker(160), 1));
     painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), 4, 4);
-    // Dark text on the light colours (yellow, cyan, green), light on the rest.
-    painter.setPen(fill.lightness() > 140 ? Qt::black : Qt::white);
+    // Dark text on the bright colours (yellow, cyan, green, orange), light on
+    // the rest: perceived brightness, not HSL lightness, which rates pure
+    // yellow as dark as pure blue.
+    const int brightness = (299 * fill.red() + 587 * fill.green() + 114 * fill.blue()) / 1000;
+    painter.setPen(brightness > 140 ? Qt::black : Qt::white);
     QFont font = painter.font();
     font.setBold(true);
     font.setPixelSize(size * 9 / 20);

@@ -2,6 +2,13 @@
 #include "ui/ExListView.h"
 #include "ui/MainFrame.h"
 #include "ui/VellumcastApp.h"
+#include "ui/Configuration.h"
+#include "ui/WaitDlg.h"
+#include "app/ShellStrings.h"
+#include "app/WaitJob.h"
+
+#include <QTabWidget>
+#include <QTimer>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,6 +48,43 @@ int takeScreenshot(CMainFrame &frame, const QString &out, const QString &select,
     return 0;
 }
 
+// "--show configuration:N" or "--show wait": a picture of that dialog
+// instead of the window, as the user sees it over the window.
+int takeDialogScreenshot(CMainFrame &frame, const QString &what, const QString &out)
+{
+    frame.show();
+    QCoreApplication::processEvents();
+    if (what.startsWith(QLatin1String("configuration"))) {
+        CConfiguration sheet(&frame);
+        sheet.Tabs()->setCurrentIndex(what.section(QLatin1Char(':'), 1).toInt());
+        sheet.show();
+        QCoreApplication::processEvents();
+        return sheet.grab().save(out) ? 0 : 4;
+    }
+    if (what == QLatin1String("wait")) {
+        bool saved = false;
+        CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) {
+            // Grab once the counter shows the worker's progress.
+            QObject::connect(&dialog, &CWaitDlg::counterChanged, &dialog, [&] {
+                QTimer::singleShot(0, &dialog, [&] {
+                    saved = dialog.grab().save(out);
+                    dialog.reject();
+                });
+            });
+        });
+        const auto job = CWaitJob::Create();
+        CWaitDlg::RunJob(&frame, LoadString(StringId::PleaseWaitTitle), LoadString(StringId::ScanningDirectory), false,
+                         true, job, [](CWaitJob &j) {
+                             j.PostRange(3);
+                             j.PostProgress(CWaitJob::kFiles, 2);
+                         });
+        CWaitDlg::SetOpenHook({});
+        return saved ? 0 : 4;
+    }
+    std::fprintf(stderr, "unknown dialog %s\n", qPrintable(what));
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -53,7 +97,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption path(QStringLiteral("path"), QStringLiteral("Folder to list."), QStringLiteral("folder"));
     const QCommandLineOption select(QStringLiteral("select"), QStringLiteral("File to select."), QStringLiteral("name"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"));
-    parser.addOptions({screenshot, path, select, size});
+    const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Dialog to picture instead of the window."),
+                                  QStringLiteral("configuration:N|wait"));
+    parser.addOptions({screenshot, path, select, size, show});
     parser.process(application);
 
     const bool shooting = parser.isSet(screenshot);
@@ -71,6 +117,8 @@ int main(int argc, char *argv[])
         const QStringList wh = parser.value(size).split(QLatin1Char('x'));
         if (wh.size() == 2)
             wanted = QSize(wh[0].toInt(), wh[1].toInt());
+        if (parser.isSet(show))
+            return takeDialogScreenshot(*app.MainFrame(), parser.value(show), parser.value(screenshot));
         return takeScreenshot(*app.MainFrame(), parser.value(screenshot), parser.value(select), wanted);
     }
     return application.exec();

@@ -1,0 +1,99 @@
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QLockFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray err;
+    qint64 milliseconds = 0;
+};
+
+Run runWindow(const QString &home, const QStringList &args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VELLUMCAST_HOME"), home);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    QElapsedTimer clock;
+    clock.start();
+    p.start(qEnvironmentVariable("VELLUMCAST_GUI"), args);
+    if (!p.waitForFinished(60000))
+        p.kill();
+    return Run{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardError(),
+               clock.elapsed()};
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnv m_env;
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(QFile::exists(qEnvironmentVariable("VELLUMCAST_GUI"))); }
+
+    void catalogueThatCannotBeCreatedIsFatal()
+    {
+        // A data directory below a plain file can never be created, whoever runs the test.
+        QFile blocker(m_env.file(QStringLiteral("plain-file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const Run run = runWindow(blocker.fileName() + QStringLiteral("/home"), {});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("Fatal Error opening Database"), run.err.constData());
+    }
+
+    void secondInstanceEndsAtOnce()
+    {
+        const QString home = m_env.file(QStringLiteral("busy-home"));
+        QVERIFY(QDir().mkpath(home));
+        QLockFile first(home + QStringLiteral("/vellumcast.lock"));
+        QVERIFY(first.tryLock(0));
+        const Run run = runWindow(home, {});
+        QCOMPARE(run.exitCode, 0);
+        // It never got as far as the catalogue.
+        QVERIFY(!QFile::exists(home + QStringLiteral("/recgame.db")));
+    }
+
+    void screenshotOfASelectedGame_data()
+    {
+        QTest::addColumn<QString>("select");
+        QTest::addColumn<int>("exitCode");
+        QTest::addRow("corpus game") << "coop.mgx" << 0;
+        QTest::addRow("no such row") << "absent.mgx" << 2;
+    }
+    void screenshotOfASelectedGame()
+    {
+        REQUIRE_CORPUS();
+        QFETCH(QString, select);
+        QFETCH(int, exitCode);
+        const QString games = m_env.file(QStringLiteral("games"));
+        QVERIFY(QDir().mkpath(games));
+        QFile::copy(TestEnv::corpusFile(QStringLiteral("coop.mgx")), games + QStringLiteral("/coop.mgx"));
+        const QString out = m_env.file(QStringLiteral("shot-%1.png").arg(exitCode));
+        const Run run = runWindow(m_env.file(QStringLiteral("shot-home")),
+                                  {QStringLiteral("--screenshot"), out, QStringLiteral("--path"), games,
+                                   QStringLiteral("--select"), select, QStringLiteral("--size"), QStringLiteral("900x600")});
+        QCOMPARE(run.exitCode, exitCode);
+        const QImage image(out);
+        QCOMPARE(image.isNull(), exitCode != 0);
+        if (exitCode == 0)
+            QCOMPARE(image.size(), QSize(900, 600));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
