@@ -1,7 +1,8 @@
 // Measures what the analysis of a recording costs beyond getting its bytes:
 // (a) reading each file and inflating its header, nothing else, and
 // (b) the whole reader, header parser and body scan (SetFile, ReadFile,
-// Analyze). Both run in the same process over the same files, alternating
+// Analyze). ReadFile alone is shown too, to tell reading from parsing when
+// the ratio moves. All run in the same process over the same files, alternating
 // round by round so that a busy machine slows both alike.
 //
 //   bench_read [FOLDER] [--repeat N] [--no-terrain]
@@ -70,6 +71,13 @@ qint64 readAndInflate(const QString &path)
     }
     inflateEnd(&stream);
     return size;
+}
+
+qint64 readOnly(const QString &path)
+{
+    CRecordedGame game;
+    game.SetFile(path);
+    return game.ReadFile() ? game.header.size() + game.body.size() : -1;
 }
 
 qint64 analyze(const QString &path, bool terrain)
@@ -158,6 +166,7 @@ int main(int argc, char **argv)
 
     Tally a;
     Tally b;
+    Tally c;
     std::vector<double> roundRatios;
     QElapsedTimer timer;
     for (int round = 0; round < repeat; ++round) {
@@ -173,6 +182,13 @@ int main(int argc, char **argv)
             ++b.files;
         }
         const qint64 roundB = timer.nsecsElapsed();
+        timer.start();
+        for (const QString &path : files) {
+            c.sink += readOnly(path);
+            ++c.files;
+        }
+        c.nanoseconds += timer.nsecsElapsed();
+        c.bytes += folderBytes;
         a.nanoseconds += roundA;
         b.nanoseconds += roundB;
         a.bytes += folderBytes;
@@ -182,6 +198,7 @@ int main(int argc, char **argv)
 
     print("(a) read + inflate header", a);
     print("(b) ReadFile + Analyze", b);
+    print("    (ReadFile alone)", c);
     std::sort(roundRatios.begin(), roundRatios.end());
     const double ratio = double(b.nanoseconds) / double(a.nanoseconds);
     std::printf("ratio b/a: %.3f (median of rounds %.3f; aim <= 1.3)\n", ratio, roundRatios[roundRatios.size() / 2]);

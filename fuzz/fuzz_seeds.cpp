@@ -108,6 +108,10 @@ QList<Seed> seeds()
     bare.triggerMarker = false;
     out.append({"no-markers", bare.build(), BodyBuilder().timeStep(499).timeStep(500).timeStep(501).build()});
 
+    // Regression: a header that is nothing but lobby chat markers once grew
+    // the pre-game chat text without bound (8 MiB inflate from about 8 KiB).
+    out.append({"lobby-chat-flood", QByteArray("@#1").repeated((8 << 20) / 3), QByteArray()});
+
     return out;
 }
 

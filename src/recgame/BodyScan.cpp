@@ -25,6 +25,10 @@ constexpr int kTechImperial = 103;
 constexpr int kPersians = 8;
 constexpr int kTimePrefix = 11;
 constexpr int kMaxChat = 256;
+// A real game's chat is a few thousand lines at most. The lines are far
+// longer than the operations that produce them, so a hostile body could
+// otherwise grow the text to several times its own size.
+constexpr qsizetype kMaxChatText = 1 << 22;
 
 QString timedLine(const QString &format, int milliseconds, const QString &text, bool showTimes)
 {
@@ -88,7 +92,8 @@ void CRecordedGame::scanBody(bool setDuration)
                         const CPlayer &p = players[s];
                         const int when = age == 1 ? p.feudalTime : age == 2 ? p.castleTime : p.imperialTime;
                         if (when != 0 && when < t && writtenAge[s] < age) {
-                            chat += timedLine(LoadString(ageLine[age - 1]), when, p.name, showTimes);
+                            if (chat.size() < kMaxChatText)
+                                chat += timedLine(LoadString(ageLine[age - 1]), when, p.name, showTimes);
                             writtenAge[s] = age;
                         }
                     }
@@ -99,7 +104,7 @@ void CRecordedGame::scanBody(bool setDuration)
                 const void *nul = take > 0 ? std::memchr(text, 0, size_t(take)) : nullptr;
                 const qint64 textLength = nul ? static_cast<const char *>(nul) - text : take;
                 const bool notice = textLength >= 5 && text[3] == '-' && text[4] == '-';
-                if (!notice)
+                if (!notice && chat.size() < kMaxChatText)
                     chat += timedLine(QStringLiteral("(%02d:%02d:%02d) %s"), t,
                                       TextCodec::Decode(text, textLength).mid(3), showTimes);
                 pos += length;
@@ -132,7 +137,8 @@ void CRecordedGame::scanBody(bool setDuration)
                 CPlayer *p = number >= 1 ? slotOf(number) : nullptr;
                 if (p && !p->resignReported) {
                     p->resignReported = true;
-                    chat += timedLine(LoadString(StringId::ResignLine), t, p->name, showTimes);
+                    if (chat.size() < kMaxChatText)
+                        chat += timedLine(LoadString(StringId::ResignLine), t, p->name, showTimes);
                 }
             }
             pos += qint64(length) + 4;

@@ -23,6 +23,10 @@ constexpr qint64 kMapTypeFloor = 100000;
 constexpr int kMaxName = 255;
 constexpr int kMaxMapName = 100;
 constexpr int kMaxChatMessage = 256;
+// A real lobby holds a few hundred messages at most. Without a ceiling a
+// header inflated from a few kilobytes of "@#1" repeated would make
+// gigabytes of lines.
+constexpr qsizetype kMaxPreGameChat = 1 << 22;
 // A dimension larger than this cannot be a map; it keeps W·H products far
 // from overflowing 64-bit positions.
 constexpr qint64 kMaxDimension = 1 << 20;
@@ -244,7 +248,7 @@ void CRecordedGame::readPreGameChat(qsizetype from)
         return;
     const char *data = header.constData();
     qint64 p = from;
-    while (p + 2 < h.size()) {
+    while (p + 2 < h.size() && preGameChat.size() < kMaxPreGameChat) {
         const void *hit = std::memchr(data + p, '@', size_t(h.size() - p));
         if (!hit)
             break;
