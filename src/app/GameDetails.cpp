@@ -2,11 +2,12 @@
 
 #include "app/ShellStrings.h"
 #include "app/TextFormat.h"
+#include "ratings/Countries.h"
+#include "ratings/Platforms.h"
 #include "recgame/RecordedGame.h"
 
 namespace {
 
-constexpr int kPlatformIP = 3;
 constexpr int kFlagBitmapBase = 152;
 
 bool occupied(const CPlayer &p)
@@ -50,32 +51,6 @@ CGameDetails::PlayerLine describePlayer(const CRecordedGame &game, int slot, boo
 
 } // namespace
 
-QString CGameDetails::PlatformLabel(int platform)
-{
-    switch (platform) {
-    case 0:
-        return LoadString(StringId::ZoneLabel);
-    case 1:
-        return LoadString(StringId::GpRm);
-    case 2:
-        return LoadString(StringId::GpDm);
-    case 3:
-        return LoadString(StringId::PlatformIP);
-    case 4:
-        return LoadString(StringId::IgzRm);
-    case 5:
-        return LoadString(StringId::IgzDm);
-    default:
-        return QString();
-    }
-}
-
-QString CGameDetails::CountryName(int country)
-{
-    const QString name = (country > 0 && country <= 195) ? LoadString(StringId::CountryNameBase + country) : QString();
-    return name.isEmpty() ? LoadString(StringId::CountryNameBase) : name;
-}
-
 CGameDetails CGameDetails::Describe(const CRecordedGame &game)
 {
     CGameDetails d;
@@ -85,16 +60,16 @@ CGameDetails CGameDetails::Describe(const CRecordedGame &game)
     d.players = game.GetMatchSizeLabel();
     d.duration = game.duration;
     d.platform = game.platform;
-    d.platformText = PlatformLabel(game.platform);
+    d.platformText = Platform::PlatformLabel(game.platform);
     d.hasTerrain = game.gameType != CRecordedGame::kGameTypeScenario && game.mapWidth > 0 && game.mapHeight > 0;
 
     const bool validPov = game.povSlot >= 1 && game.povSlot < CRecordedGame::kSlots;
     const CPlayer &pov = validPov ? game.players[size_t(game.povSlot)] : game.povPlayer;
     d.viewName = pov.name;
     d.viewCountry = pov.country;
-    d.viewCountryName = pov.country > 0 ? CountryName(pov.country) : QString();
+    d.viewCountryName = pov.country > 0 ? Country::CountryName(pov.country) : QString();
 
-    const bool unrated = game.platform == kPlatformIP;
+    const bool unrated = game.platform == Platform::Ip;
     int ratingSum = 0;
     int rated = 0;
     for (int slot = 1; slot < CRecordedGame::kSlots; ++slot) {

@@ -39,9 +39,4 @@ struct CGameDetails
     bool hasTerrain = false; // a scenario shows no minimap
 
     static CGameDetails Describe(const CRecordedGame &game);
-
-    // The label of a rating platform, "" for values that are not platforms.
-    static QString PlatformLabel(int platform);
-    // The name of a country id; "No Flag" for 0 and for unknown ids.
-    static QString CountryName(int country);
 };

@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/StringTable.h"
+#include "ratings/Platforms.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,7 +82,7 @@ CCommandTable::CCommandTable(QWidget *owner)
     add(Cmd::PlatformGpDm, tr("GP DM"));
     add(Cmd::PlatformIp, tr("IP"));
     add(Cmd::PlatformChinaZone, tr("ChinaZone"));
-    add(Cmd::PopupPlatformZone, LoadString(1150));
+    add(Cmd::PopupPlatformZone, Platform::PlatformLabel(Platform::Zone));
     add(Cmd::PopupPlatformIgzRm, tr("IGZ RM"));
     add(Cmd::PopupPlatformIgzDm, tr("IGZ DM"));
     add(Cmd::PopupPlatformGpRm, tr("GP RM"));

@@ -3,13 +3,12 @@
 #include "app/Settings.h"
 #include "app/ShellStrings.h"
 #include "explorer/RowSorting.h"
+#include "ratings/Countries.h"
 #include "ui/CountryFlags.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QStyle>
 
-#include <ctime>
 
 namespace {
 
@@ -73,7 +72,7 @@ QVariant CGameListModel::data(const QModelIndex &index, int role) const
         return QVariant();
     case Qt::ToolTipRole:
         if (index.column() == View && row.IsKnown() && row.viewCountry > 0)
-            return LoadString(StringId::CountryNameBase + row.viewCountry);
+            return Country::CountryName(row.viewCountry);
         return QVariant();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(index.column() == Players ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
@@ -87,7 +86,7 @@ QVariant CGameListModel::displayText(const CGameRow &row, int column) const
     if (column == Name)
         return row.fileName;
     if (column == Date)
-        return FormatDate(row.date, CSettings::Instance().DateFormat());
+        return FormatRowDate(row.date, CSettings::Instance().DateFormat());
     if (!row.IsKnown())
         return QString();
     switch (column) {
@@ -203,16 +202,4 @@ void CGameListModel::SetCounters(int files, int games)
     m_files = files;
     m_games = games;
     emit countersChanged(files, games);
-}
-
-QString CGameListModel::FormatDate(qint64 seconds, const QString &format)
-{
-    const std::time_t t = std::time_t(seconds);
-    std::tm local{};
-    if (!localtime_r(&t, &local))
-        return QString();
-    char buffer[256];
-    const QByteArray pattern = format.toUtf8();
-    const size_t n = std::strftime(buffer, sizeof buffer, pattern.constData(), &local);
-    return QString::fromUtf8(buffer, qsizetype(n));
 }

@@ -42,9 +42,6 @@ public:
     int GamesCounter() const { return m_games; }
     void SetCounters(int files, int games);
 
-    // "%d/%m/%Y %H:%M"-style text of a date (seconds since 1970) in local time.
-    static QString FormatDate(qint64 seconds, const QString &format);
-
 signals:
     void countersChanged(int files, int games);
 

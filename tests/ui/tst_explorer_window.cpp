@@ -2,6 +2,7 @@
 #include "TestEnv.h"
 
 #include "app/CommandIds.h"
+#include "app/LanguageManager.h"
 #include "app/Log.h"
 #include "app/Settings.h"
 #include "app/WaitJob.h"
@@ -75,6 +76,7 @@ class TestExplorerWindow : public QObject
 private:
     TestEnv m_env;
     std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<CLanguageManager> m_languages;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<QAbstractItemModelTester> m_tester;
 
@@ -85,7 +87,8 @@ private:
     // A fresh window listing a fresh folder.
     void openWindow()
     {
-        m_frame = std::make_unique<CMainFrame>();
+        m_languages = std::make_unique<CLanguageManager>(qEnvironmentVariable("VELLUMCAST_TRANSLATIONS"));
+        m_frame = std::make_unique<CMainFrame>(m_languages.get());
         m_tester = std::make_unique<QAbstractItemModelTester>(&model(),
                                                               QAbstractItemModelTester::FailureReportingMode::QtTest);
         CSettings::Instance().SetCurrentPath(folderPath());
@@ -417,6 +420,43 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: %1 ").arg(knownRows()));
         QVERIFY(knownRows() >= 1);
+    }
+
+    void columnLayoutIsKept()
+    {
+        QVERIFY(Fixture::Write(folderPath() + "game.mgx", duel("Ann", "Bob", 5)));
+        openWindow();
+        QHeaderView *header = m_frame->ListView()->header();
+        header->resizeSection(CGameListModel::Map, 211);
+        header->moveSection(header->visualIndex(CGameListModel::Date), 0);
+        emit header->sectionClicked(CGameListModel::Duration);
+        emit header->sectionClicked(CGameListModel::Duration);
+        m_frame->close();
+        m_tester.reset();
+        m_frame.reset();
+
+        openWindow();
+        header = m_frame->ListView()->header();
+        QCOMPARE(header->sectionSize(CGameListModel::Map), 211);
+        QCOMPARE(header->visualIndex(CGameListModel::Date), 0);
+        QCOMPARE(model().SortKey(), -(CGameListModel::Duration + 1));
+    }
+
+    void languageMenuListsTheTranslations()
+    {
+        openWindow();
+        QMenu *language = nullptr;
+        for (QMenu *menu : m_frame->findChildren<QMenu *>())
+            if (menu->title() == QLatin1String("Language"))
+                language = menu;
+        QVERIFY(language);
+        emit language->aboutToShow();
+        QStringList entries;
+        for (QAction *a : language->actions())
+            entries << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
+        QCOMPARE(entries.size(), 2);
+        QVERIFY2(entries.front().endsWith(QLatin1String(" *")), qPrintable(entries.join(QLatin1Char(','))));
+        QVERIFY(entries.back().startsWith(QStringLiteral("español")));
     }
 
     void configurationRoundTrip()
