@@ -212,15 +212,35 @@ const MapTypeLabel kMapTypeLabels[] = {
     {"Type de carte", 13, true},
 };
 
+// Which bytes end a label, for labels right before the colon and for those
+// with one byte between: text full of ": " would otherwise compare every
+// label at every other position of a header of hundreds of megabytes.
+struct LabelEnds
+{
+    bool plain[256] = {};
+    bool spaced[256] = {};
+    LabelEnds()
+    {
+        for (const MapTypeLabel &label : kMapTypeLabels)
+            (label.spaceBeforeColon ? spaced : plain)[static_cast<unsigned char>(label.bytes[label.length - 1])] = true;
+    }
+};
+
 QString findMapTypeName(const ByteView &h)
 {
+    static const LabelEnds ends;
     const qint64 top = h.size() - kMarkerFloor;
     if (top <= kMapTypeFloor)
         return QString();
+    // Every position read directly lies between kMapTypeFloor - 3 and top,
+    // inside the header.
+    const auto *d = reinterpret_cast<const unsigned char *>(h.at(0));
     for (qint64 p = top; p > kMapTypeFloor; --p) {
-        const int a = h.u8Or(p - 1, -1);
-        const int b = h.u8Or(p, -1);
+        const int a = d[p - 1];
+        const int b = d[p];
         if ((a == ':' && b == ' ') || (a == 0xA1 && b == 0x47)) {
+            if (!ends.plain[d[p - 2]] && !ends.spaced[d[p - 3]])
+                continue;
             for (const MapTypeLabel &label : kMapTypeLabels) {
                 const qint64 end = p - 1 - (label.spaceBeforeColon ? 1 : 0);
                 if (h.equals(end - label.length, label.bytes, label.length)) {
