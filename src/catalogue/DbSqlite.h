@@ -1,14 +1,13 @@
 #pragma once
 
+#include "catalogue/SqlStatement.h"
+
 #include <QString>
 #include <QVariant>
 
 #include <memory>
 
 struct sqlite3;
-struct sqlite3_stmt;
-
-class CSqlStatement;
 
 // One open connection to an SQLite database. A connection belongs to one
 // operation on one thread: it is opened at the start of the operation and
