@@ -13,7 +13,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     else
         set -- --path ../shared/corpus --select hd-8players.mgx
     fi
-    QT_QPA_PLATFORM=offscreen build/bin/vellumcast --screenshot build/screenshot.png --size 1100x720 "$@"
+    QT_QPA_PLATFORM=offscreen build/bin/vellumcast --screenshot build/screenshot.png --size 1100x800 "$@"
     echo "No display: wrote a picture of the window to build/screenshot.png"
     exit 0
 fi

@@ -11,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 CExFormView::CExFormView(QWidget *parent)
@@ -19,7 +21,9 @@ CExFormView::CExFormView(QWidget *parent)
     , m_chat(new QPlainTextEdit(this))
 {
     setMinimumWidth(kWidth);
-
+    // The facts scroll when the pane is short; the chat keeps a part of the
+    // height of its own, which the user can move.
+    auto *info = new QWidget;
     auto *form = new QFormLayout;
     form->setContentsMargins(0, 0, 0, 0);
     form->setHorizontalSpacing(10);
@@ -31,9 +35,9 @@ CExFormView::CExFormView(QWidget *parent)
     m_duration = addField(form, tr("Duration:"), QStringLiteral("duration"));
     m_platform = addField(form, tr("Platform:"), QStringLiteral("platform"));
 
-    m_viewFlag = new QLabel(this);
+    m_viewFlag = new QLabel(info);
     m_viewFlag->setFixedSize(CountryFlags::kWidth + 2, CountryFlags::kHeight + 2);
-    m_viewName = new QLabel(this);
+    m_viewName = new QLabel(info);
     m_viewName->setObjectName(QStringLiteral("view"));
     m_viewName->setTextFormat(Qt::PlainText);
     auto *view = new QHBoxLayout;
@@ -44,15 +48,16 @@ CExFormView::CExFormView(QWidget *parent)
     form->addRow(tr("View of:"), view);
     m_rating = addField(form, tr("Rating AVG:"), QStringLiteral("rating"));
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(info);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
+    m_minimap->setParent(info);
     layout->addWidget(m_minimap, 0, Qt::AlignHCenter);
     layout->addLayout(form);
 
     const QString titles[2] = {tr("Team A"), tr("Team B")};
     for (int team = 0; team < 2; ++team) {
-        m_teamBox[team] = new QGroupBox(titles[team], this);
+        m_teamBox[team] = new QGroupBox(titles[team], info);
         auto *rows = new QVBoxLayout(m_teamBox[team]);
         rows->setContentsMargins(4, 2, 4, 4);
         rows->setSpacing(2);
@@ -65,13 +70,48 @@ CExFormView::CExFormView(QWidget *parent)
         layout->addWidget(m_teamBox[team]);
     }
 
+    layout->addStretch(1);
+
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(info);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
     m_chat->setReadOnly(true);
     m_chat->setObjectName(QStringLiteral("chat"));
-    m_chat->setMinimumHeight(80);
+    m_chat->setMinimumHeight(60);
     m_chat->setVisible(false);
-    layout->addWidget(m_chat, 1);
-    layout->addStretch(0);
+
+    m_info = info;
+    m_split = new QSplitter(Qt::Vertical, this);
+    m_split->addWidget(scroll);
+    m_split->addWidget(m_chat);
+    m_split->setStretchFactor(0, 1);
+    m_split->setStretchFactor(1, 1);
+    m_split->setChildrenCollapsible(false);
+    connect(m_split, &QSplitter::splitterMoved, this, [this] { m_userSized = true; });
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_split);
     Clear();
+}
+
+void CExFormView::fitChat()
+{
+    // The facts first, the chat below them in what is left, until the user
+    // moves the divider.
+    if (m_userSized || !m_chat->isVisible())
+        return;
+    const int total = m_split->height();
+    const int chat = qMax(80, total - m_info->sizeHint().height());
+    m_split->setSizes({qMax(0, total - chat), chat});
+}
+
+void CExFormView::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitChat();
 }
 
 QLabel *CExFormView::addField(QFormLayout *form, const QString &label, const QString &name)
@@ -104,6 +144,7 @@ void CExFormView::ShowGame(const CRecordedGame &game)
     fillTeam(0, d.teamA);
     fillTeam(1, d.teamB);
     m_minimap->ShowGame(game);
+    fitChat();
     m_showing = true;
     m_file = game.FileName();
     emit shown();

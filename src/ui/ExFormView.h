@@ -39,7 +39,11 @@ public:
 signals:
     void shown();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void fitChat();
     QLabel *addField(class QFormLayout *form, const QString &label, const QString &name);
     void fillTeam(int team, const QList<CGameDetails::PlayerLine> &players);
 
@@ -55,6 +59,9 @@ private:
     QGroupBox *m_teamBox[2] = {nullptr, nullptr};
     QList<CPlayerRow *> m_rows[2];
     QPlainTextEdit *m_chat;
+    QWidget *m_info = nullptr;
+    class QSplitter *m_split = nullptr;
+    bool m_userSized = false;
     bool m_showing = false;
     QString m_file;
 };

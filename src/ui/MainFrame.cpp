@@ -28,7 +28,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScrollArea>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -50,13 +49,9 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
     setWindowTitle(LoadString(StringId::ProductName));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("applications-games")));
 
-    auto *detail = new QScrollArea;
-    detail->setWidget(m_form);
-    detail->setWidgetResizable(true);
-    detail->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    detail->setMinimumWidth(CExFormView::kWidth + 20);
+    m_form->setMinimumWidth(CExFormView::kWidth + 20);
     m_splitter->addWidget(m_list);
-    m_splitter->addWidget(detail);
+    m_splitter->addWidget(m_form);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setStretchFactor(1, 0);
     m_splitter->setChildrenCollapsible(false);
