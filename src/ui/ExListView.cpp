@@ -102,6 +102,7 @@ void CExListView::Refresh(bool threaded)
         folder = CSettings::Instance().ValidatePath(folder, true);
     const CFolderListingOptions options = CFolderListingOptions::FromSettings();
     const int sortKey = m_model->SortKey();
+    const int generation = ++m_generation;
     emit selectionCleared();
     m_filling = true;
     if (!threaded) {
@@ -111,8 +112,10 @@ void CExListView::Refresh(bool threaded)
         const auto job = CWaitJob::Create();
         // A cancelled listing still shows what was found before the stop,
         // once the worker has let go of it.
-        connect(job.get(), &CWaitJob::resultPosted, this, [this](const QVariant &v) {
-            m_model->SetListing(v.value<CFolderListing>());
+        connect(job.get(), &CWaitJob::resultPosted, this, [this, generation](const QVariant &v) {
+            // A listing that arrives after the user moved on is stale.
+            if (generation == m_generation)
+                m_model->SetListing(v.value<CFolderListing>());
         });
         const bool finished = CWaitDlg::RunJob(
             this, LoadString(StringId::PleaseWaitTitle), LoadString(StringId::LoadingFiles), true, false, job,
@@ -257,7 +260,12 @@ void CExListView::FullScan()
     Log::Write(QStringLiteral("FS - new PARAM OK"));
     const QString folder = CSettings::Instance().CurrentPath();
     const auto job = CWaitJob::Create();
-    connect(job.get(), &CWaitJob::resultPosted, this, [this](const QVariant &v) {
+    const int generation = m_generation;
+    connect(job.get(), &CWaitJob::resultPosted, this, [this, generation](const QVariant &v) {
+        // Rows of a cancelled scan that arrive after another listing belong
+        // to a list that is gone, even when a file of the same name is shown.
+        if (generation != m_generation)
+            return;
         const CGameRow row = v.value<CGameRow>();
         const int index = m_model->FindRow(row.fileName);
         if (index < 0)

@@ -65,4 +65,5 @@ private:
     CGameListModel *m_model;
     CommandState m_state;
     bool m_filling = false;
+    int m_generation = 0; // counts listings; late worker results name theirs
 };

@@ -12,6 +12,7 @@
 #include "ui/Configuration.h"
 #include "ui/ExFormView.h"
 #include "ui/ExListView.h"
+#include "ui/ExplorerComboBox.h"
 #include "ui/GameListModel.h"
 #include "ui/MainFrame.h"
 #include "ui/WaitDlg.h"
@@ -420,6 +421,52 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: %1 ").arg(knownRows()));
         QVERIFY(knownRows() >= 1);
+    }
+
+    void openingFolders()
+    {
+        QVERIFY(QDir(folderPath()).mkpath(QStringLiteral("sub/deeper")));
+        QVERIFY(Fixture::Write(folderPath() + "sub/inside.mgx", duel("Ann", "Bob", 5)));
+        openWindow();
+        select(QStringLiteral("sub"));
+        emit m_frame->ListView()->activated(m_frame->ListView()->currentIndex());
+        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList{"..", "deeper", "inside.mgx"}));
+        QCOMPARE(CSettings::Instance().CurrentPath(), folderPath() + "sub/");
+        QCOMPARE(CSettings::OpenStore()->value(QStringLiteral("Settings/CurrentPath")).toString(),
+                 folderPath() + "sub/");
+        QCOMPARE(m_frame->FolderBox()->currentText(), QDir::toNativeSeparators(folderPath() + "sub/"));
+        QCOMPARE(m_frame->FilesPaneText(), QStringLiteral(" Files: 1 "));
+
+        select(QStringLiteral(".."));
+        emit m_frame->ListView()->activated(m_frame->ListView()->currentIndex());
+        QCOMPARE(CSettings::Instance().CurrentPath(), folderPath());
+        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList{"..", "sub"}));
+    }
+
+    void changingThePlatform()
+    {
+        QVERIFY(Fixture::Write(folderPath() + "game.mgx", duel("Ann", "Bob", 5)));
+        openWindow();
+        select(QStringLiteral("game.mgx"));
+        QTRY_COMPARE(m_frame->FormView()->FieldText(QStringLiteral("platform")), QStringLiteral("GP RM"));
+        auto game = [this]() -> const CGameRow & { return model().Row(model().FindRow(QStringLiteral("game.mgx"))); };
+        const int stored = game().catalogueId;
+        QVERIFY(stored > 0);
+
+        action(Cmd::PlatformIp)->trigger();
+        QCOMPARE(game().platform, 3);
+        QVERIFY(game().catalogueId != stored);
+        const CExFormView *form = m_frame->FormView();
+        QCOMPARE(form->FieldText(QStringLiteral("platform")), QStringLiteral("IP"));
+        QCOMPARE(form->FieldText(QStringLiteral("rating")), QStringLiteral("-"));
+        for (const QString &line : form->TeamLines(0) + form->TeamLines(1))
+            QVERIFY2(!line.contains(QLatin1String("Rating")), qPrintable(line));
+
+        // The platform it already has: nothing is stored anew.
+        const int onIp = game().catalogueId;
+        action(Cmd::PopupPlatformIp)->trigger();
+        QCOMPARE(game().catalogueId, onIp);
+        QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 1 "));
     }
 
     void columnLayoutIsKept()
