@@ -51,7 +51,7 @@ qint64 readAndInflate(const QString &path)
     const quint32 headerLength = quint32(u[0]) | (quint32(u[1]) << 8) | (quint32(u[2]) << 16) | (quint32(u[3]) << 24);
     if (headerLength < 9 || headerLength > quint64(bytes.size()))
         return -1;
-    z_stream stream{};
+    z_stream stream {};
     stream.next_in = const_cast<Bytef *>(u + 8);
     stream.avail_in = uInt(headerLength - 8);
     if (inflateInit2(&stream, -15) != Z_OK)
@@ -132,7 +132,7 @@ int main(int argc, char **argv)
     }
     QStringList sources;
     for (const QFileInfo &info : QDir(corpus).entryInfoList(
-             {QStringLiteral("*.mgx"), QStringLiteral("*.mgz"), QStringLiteral("*.mgx2")}, QDir::Files, QDir::Name))
+             { QStringLiteral("*.mgx"), QStringLiteral("*.mgz"), QStringLiteral("*.mgx2") }, QDir::Files, QDir::Name))
         sources << info.absoluteFilePath();
     if (sources.isEmpty()) {
         std::fprintf(stderr, "no recordings in %s\n", qPrintable(corpus));
@@ -141,7 +141,7 @@ int main(int argc, char **argv)
     if (!Catalogue::PrepareCatalogue())
         return 1;
     std::printf("%lld source recordings in %s\n", static_cast<long long>(sources.size()),
-                qPrintable(QDir(corpus).absolutePath()));
+        qPrintable(QDir(corpus).absolutePath()));
 
     // 1. The scan against its floor.
     const QString scanFolder = work.path() + QStringLiteral("/scan");
@@ -156,14 +156,15 @@ int main(int argc, char **argv)
     const qint64 floorNs = timer.nsecsElapsed();
 
     timer.start();
-    const CFolderListing before = FolderListing::Fill(scanFolder + QLatin1Char('/'), CFolderListingOptions{false, false});
-    std::atomic<bool> cancel{false};
+    const CFolderListing before
+        = FolderListing::Fill(scanFolder + QLatin1Char('/'), CFolderListingOptions { false, false });
+    std::atomic<bool> cancel { false };
     const CFullScanResult scanned = FullScan::Run(scanFolder + QLatin1Char('/'), before.rows, cancel);
     const qint64 scanNs = timer.nsecsElapsed();
     std::printf("\n1. scan of %d recordings into an empty catalogue\n", scanCount);
     std::printf("   floor (read + inflate)     %9.1f ms  %7.3f ms/file\n", ms(floorNs), ms(floorNs) / scanCount);
     std::printf("   full scan (fill + store)   %9.1f ms  %7.3f ms/file  (%d stored, %d failed)\n", ms(scanNs),
-                ms(scanNs) / scanCount, scanned.stored, scanned.failed);
+        ms(scanNs) / scanCount, scanned.stored, scanned.failed);
     std::printf("   ratio scan / floor         %9.2f  (aim: 1.5 or less)\n", double(scanNs) / double(floorNs));
 
     // 2. Listing a folder whose recordings are all stored. The games are
@@ -200,32 +201,31 @@ int main(int argc, char **argv)
         storedInList = s->NextRow() ? s->ColumnInt(0) : 0;
     }
     timer.start();
-    const CFolderListing listed = FolderListing::Fill(listFolder + QLatin1Char('/'), CFolderListingOptions{});
+    const CFolderListing listed = FolderListing::Fill(listFolder + QLatin1Char('/'), CFolderListingOptions {});
     const qint64 listNs = timer.nsecsElapsed();
     timer.start();
     const int enumerated = int(QDir(listFolder).entryInfoList(QDir::Files).size());
     const qint64 enumerateNs = timer.nsecsElapsed();
     std::printf("\n2. listing a folder of %d recordings, all in the catalogue (%d games stored in all)\n", listCount,
-                storedInList);
+        storedInList);
     std::printf("   floor (enumerate + stat)   %9.1f ms  (%d entries)\n", ms(enumerateNs), enumerated);
     std::printf("   fill                       %9.1f ms  (%d files, %d known)  (aim: under 1000 ms)\n", ms(listNs),
-                listed.files, listed.recordings);
+        listed.files, listed.recordings);
 
     // 3. A search with a player and a civilization condition over it.
-    for (const auto &[mode, label] : {std::pair{int(CSearcher::PlayerPov), "pov"},
-                                      std::pair{int(CSearcher::UniquePlayer), "unique"},
-                                      std::pair{int(CSearcher::AllPlayers), "all"}}) {
+    for (const auto &[mode, label] : { std::pair { int(CSearcher::PlayerPov), "pov" },
+             std::pair { int(CSearcher::UniquePlayer), "unique" }, std::pair { int(CSearcher::AllPlayers), "all" } }) {
         CSearcher searcher;
         searcher.Set(QStringLiteral("Zuppi"), 0, 0, QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18"),
-                     mode, CSearcher::BeginsWith, QString(), QString(), -1, 0, -1);
+            mode, CSearcher::BeginsWith, QString(), QString(), -1, 0, -1);
         timer.start();
         CSearchQuery query;
         const bool built = searcher.BuildQuery(query);
-        const CFolderListing found =
-            built ? FolderListing::SearchFill(listFolder + QLatin1Char('/'), query) : CFolderListing{};
+        const CFolderListing found
+            = built ? FolderListing::SearchFill(listFolder + QLatin1Char('/'), query) : CFolderListing {};
         const qint64 searchNs = timer.nsecsElapsed();
         std::printf("\n3. search \"Zuppi\" + civilizations, mode %-6s %9.1f ms  (%d matches)  (aim: under 1000 ms)\n",
-                    label, ms(searchNs), found.files);
+            label, ms(searchNs), found.files);
     }
     std::printf("\n(sink %lld)\n", static_cast<long long>(sink));
     return 0;

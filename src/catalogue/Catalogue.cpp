@@ -61,30 +61,30 @@ struct StructureStatement
 };
 
 const StructureStatement kStructure[] = {
-    {"CREATE TABLE players (Id_Player INTEGER PRIMARY KEY AUTOINCREMENT, Nick COLLATE NOCASE, Rating INTEGER, "
-     "Plataforma INTEGER, Id_Country INTEGER);",
-     "Error: Couldn't create table players"},
-    {"CREATE INDEX index_players_pk ON players (Id_Player);", "Error: Couldn't create index index_players_pk"},
-    {"CREATE INDEX index_players_nick ON players (Nick COLLATE NOCASE);",
-     "Error: Couldn't create Index index_players_nick"},
-    {"CREATE TABLE maps (Id_Map INTEGER PRIMARY KEY AUTOINCREMENT, Name COLLATE NOCASE);",
-     "Error: Couldn't create table maps"},
-    {"CREATE INDEX index_maps_pk ON maps (Id_Map);", "Error: Couldn't create Index index_maps_pk"},
-    {"CREATE TABLE recgame (Id_Rec_Game INTEGER PRIMARY KEY AUTOINCREMENT, File_Name COLLATE NOCASE, File_Size "
-     "INTEGER, Id_Player_View INTEGER, Players INTEGER, Id_Map INTEGER, Rating REAL, Plataforma INTEGER, GameType "
-     "INTEGER, Duration TEXT);",
-     "Error: Couldn't create table recgame"},
-    {"CREATE INDEX index_recgame_pk ON recgame (Id_Rec_Game);", "Error: Couldn't create Index index_recgame_pk"},
-    {"CREATE INDEX index_recgame_filesearch ON recgame (File_Name, File_Size);",
-     "Error: Couldn't create Index index_recgame_filesearch"},
-    {"CREATE TABLE recgame_players (Id_Rec_Game INTEGER, Id_Player INTEGER, Id_Civilization INTEGER, Id_Color "
-     "INTEGER, Id_Team INTEGER, Id_Key INTEGER, PRIMARY KEY  "
-     "(Id_Rec_Game,Id_Player,Id_Civilization,Id_Color,Id_Team));",
-     "Error: Couldn't create table recgame_players"},
-    {"CREATE INDEX index_recgame_players_pk ON recgame_players (Id_Rec_Game);",
-     "Error: Couldn't create Index index_recgame_players_pk"},
-    {"INSERT INTO maps VALUES (49, '');", "Error: Couldn't create Map Divisor"},
-    {"INSERT INTO maps VALUES (50, '-');", "Error: Couldn't create Map Divisor"},
+    { "CREATE TABLE players (Id_Player INTEGER PRIMARY KEY AUTOINCREMENT, Nick COLLATE NOCASE, Rating INTEGER, "
+      "Plataforma INTEGER, Id_Country INTEGER);",
+        "Error: Couldn't create table players" },
+    { "CREATE INDEX index_players_pk ON players (Id_Player);", "Error: Couldn't create index index_players_pk" },
+    { "CREATE INDEX index_players_nick ON players (Nick COLLATE NOCASE);",
+        "Error: Couldn't create Index index_players_nick" },
+    { "CREATE TABLE maps (Id_Map INTEGER PRIMARY KEY AUTOINCREMENT, Name COLLATE NOCASE);",
+        "Error: Couldn't create table maps" },
+    { "CREATE INDEX index_maps_pk ON maps (Id_Map);", "Error: Couldn't create Index index_maps_pk" },
+    { "CREATE TABLE recgame (Id_Rec_Game INTEGER PRIMARY KEY AUTOINCREMENT, File_Name COLLATE NOCASE, File_Size "
+      "INTEGER, Id_Player_View INTEGER, Players INTEGER, Id_Map INTEGER, Rating REAL, Plataforma INTEGER, GameType "
+      "INTEGER, Duration TEXT);",
+        "Error: Couldn't create table recgame" },
+    { "CREATE INDEX index_recgame_pk ON recgame (Id_Rec_Game);", "Error: Couldn't create Index index_recgame_pk" },
+    { "CREATE INDEX index_recgame_filesearch ON recgame (File_Name, File_Size);",
+        "Error: Couldn't create Index index_recgame_filesearch" },
+    { "CREATE TABLE recgame_players (Id_Rec_Game INTEGER, Id_Player INTEGER, Id_Civilization INTEGER, Id_Color "
+      "INTEGER, Id_Team INTEGER, Id_Key INTEGER, PRIMARY KEY  "
+      "(Id_Rec_Game,Id_Player,Id_Civilization,Id_Color,Id_Team));",
+        "Error: Couldn't create table recgame_players" },
+    { "CREATE INDEX index_recgame_players_pk ON recgame_players (Id_Rec_Game);",
+        "Error: Couldn't create Index index_recgame_players_pk" },
+    { "INSERT INTO maps VALUES (49, '');", "Error: Couldn't create Map Divisor" },
+    { "INSERT INTO maps VALUES (50, '-');", "Error: Couldn't create Map Divisor" },
 };
 
 bool isBlank(QChar c)
@@ -164,8 +164,8 @@ QString BaseKnowledgePath(const char *fileName)
 
 void ImportBaseKnowledge(CDbSQLite &db, bool updateMode)
 {
-    static const char *const kFiles[] = {"zone_base_knowledge.txt", "gp_base_knowledge.txt",
-                                         "igz_base_knowledge.txt"};
+    static const char *const kFiles[]
+        = { "zone_base_knowledge.txt", "gp_base_knowledge.txt", "igz_base_knowledge.txt" };
     for (const char *file : kFiles) {
         if (updateMode && qstrcmp(file, "igz_base_knowledge.txt") != 0)
             continue;
@@ -239,7 +239,7 @@ ImportResult ImportBaseKnowledgeFile(const BaseKnowledgeJob &job)
         insert->BindText(1, r.nick).BindInt(2, r.rating).BindInt(3, r.platform).BindInt(4, r.country);
         if (!insert->Execute())
             Log::Write(QStringLiteral("Error Saving Player of base knowlege\r\nQuery: ") + insert->Sql()
-                       + QStringLiteral("\r\nNick: ") + r.nick);
+                + QStringLiteral("\r\nNick: ") + r.nick);
         insert->Reset();
         if (job.worker && job.stop && job.stop->load()) {
             stopped = true;

@@ -86,8 +86,8 @@ bool CopyPlayers(CDbSQLite &from, CDbSQLite &to, int minimumRating, const std::a
     if (!transaction.IsActive())
         return false;
     auto rows = from.CreateStatement(minimumRating > 0
-                                         ? QStringLiteral("SELECT * FROM players WHERE Rating >= ?1 ORDER BY Nick")
-                                         : QStringLiteral("SELECT * FROM players ORDER BY Nick"));
+            ? QStringLiteral("SELECT * FROM players WHERE Rating >= ?1 ORDER BY Nick")
+            : QStringLiteral("SELECT * FROM players ORDER BY Nick"));
     if (minimumRating > 0)
         rows->BindInt(1, minimumRating);
     auto insert = to.CreateStatement(QStringLiteral("INSERT INTO players VALUES (NULL, ?1, ?2, ?3, ?4);"));
@@ -138,12 +138,12 @@ RebuildResult Rebuild(const RebuildOptions &options)
     switch (options.mode) {
     case CopyMode::AllPlayers:
     case CopyMode::AboveRating:
-        if (!CopyPlayers(*current, *fresh, options.mode == CopyMode::AllPlayers ? 0 : options.minimumRating,
-                         options.stop))
+        if (!CopyPlayers(
+                *current, *fresh, options.mode == CopyMode::AllPlayers ? 0 : options.minimumRating, options.stop))
             return stopped(options.stop) ? RebuildResult::Cancelled : RebuildResult::CopyFailed;
         break;
     case CopyMode::BaseKnowledge:
-        for (const char *file : {"zone_base_knowledge.txt", "gp_base_knowledge.txt", "igz_base_knowledge.txt"}) {
+        for (const char *file : { "zone_base_knowledge.txt", "gp_base_knowledge.txt", "igz_base_knowledge.txt" }) {
             Catalogue::BaseKnowledgeJob job;
             job.db = fresh.get();
             job.path = Catalogue::BaseKnowledgePath(file);
@@ -199,15 +199,15 @@ QList<CPlayerRow> TopPlayers(int platform, CDbSQLite &db)
         QStringLiteral("SELECT * FROM players WHERE Plataforma = ?1 ORDER BY Rating DESC LIMIT 15"));
     rows->BindInt(1, platform);
     while (rows->NextRow())
-        top.append({rows->ColumnInt(0), rows->ColumnText(1), rows->ColumnInt(2), rows->ColumnInt(3),
-                    rows->ColumnInt(4)});
+        top.append(
+            { rows->ColumnInt(0), rows->ColumnText(1), rows->ColumnInt(2), rows->ColumnInt(3), rows->ColumnInt(4) });
     return top;
 }
 
 QStringList SearchPlayers(const QString &text, int country, int minimumRating, int maximumRating, CDbSQLite &db)
 {
     QString sql = QStringLiteral("SELECT DISTINCT Nick FROM players WHERE Nick LIKE ?1");
-    QVariantList values{QLatin1Char('%') + text + QLatin1Char('%')};
+    QVariantList values { QLatin1Char('%') + text + QLatin1Char('%') };
     const auto add = [&values](const QVariant &v) {
         values.append(v);
         return QStringLiteral("?%1").arg(values.size());

@@ -26,15 +26,15 @@ QString SizeText(qint64 bytes);
 CStatistics Statistics();
 
 enum class CopyMode {
-    AllPlayers,  // every player of the old catalogue
+    AllPlayers, // every player of the old catalogue
     BaseKnowledge, // only the base knowledge files
     None,
-    AboveRating  // players whose rating is at least the minimum
+    AboveRating // players whose rating is at least the minimum
 };
 
 enum class RebuildResult {
     Done,
-    Cancelled,          // the old catalogue stays; the temporary file is kept
+    Cancelled, // the old catalogue stays; the temporary file is kept
     TemporaryNotDeleted,
     CannotCreate,
     StructureFailed,

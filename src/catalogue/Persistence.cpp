@@ -39,9 +39,9 @@ enum SummaryColumn {
     colViewCountry = 15,
 };
 
-const QString kSummaryById = QStringLiteral(
-    "SELECT r.*, m.Name, p.* FROM recgame AS r LEFT JOIN maps m ON (r.Id_Map = m.Id_Map) "
-    "LEFT JOIN players AS p ON (r.Id_Player_View = p.Id_Player) WHERE r.Id_Rec_Game = ?1;");
+const QString kSummaryById
+    = QStringLiteral("SELECT r.*, m.Name, p.* FROM recgame AS r LEFT JOIN maps m ON (r.Id_Map = m.Id_Map) "
+                     "LEFT JOIN players AS p ON (r.Id_Player_View = p.Id_Player) WHERE r.Id_Rec_Game = ?1;");
 // The point-of-view player is joined LEFT: a game stored without one is
 // still known by its file, so it is not analysed and stored again on every
 // listing.
@@ -76,9 +76,10 @@ void fillSummary(CRecordedGame &game, const CSqlStatement &row)
 
 bool logNullStatement(const QString &sql)
 {
-    Log::Write(QStringLiteral("Error in SQL Query, \r\nCSqlStatement* stmt, NULL POINTER\r\nQuery = %1\r\n File %2 - Line %3")
-                   .arg(sql, QString::fromLatin1(kUnit))
-                   .arg(__LINE__));
+    Log::Write(
+        QStringLiteral("Error in SQL Query, \r\nCSqlStatement* stmt, NULL POINTER\r\nQuery = %1\r\n File %2 - Line %3")
+            .arg(sql, QString::fromLatin1(kUnit))
+            .arg(__LINE__));
     return false;
 }
 
@@ -198,8 +199,8 @@ bool StoreInCatalogue(CRecordedGame &game, CDbSQLite &db, int platform)
     game.povPlayer = game.players[size_t(pov)];
     const double average = count > 0 ? std::round(sum / count * 100.0) / 100.0 : 0.0;
 
-    auto insert = db.CreateStatement(
-        QStringLiteral("INSERT INTO recgame VALUES (NULL, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+    auto insert
+        = db.CreateStatement(QStringLiteral("INSERT INTO recgame VALUES (NULL, ?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
     insert->BindText(1, fileName)
         .BindInt(2, size)
         .BindInt(3, game.povPlayer.catalogueId)
@@ -222,7 +223,8 @@ bool StoreInCatalogue(CRecordedGame &game, CDbSQLite &db, int platform)
         return fail();
     const int gameId = int(db.LastInsertId());
 
-    auto playerRow = db.CreateStatement(QStringLiteral("INSERT OR IGNORE INTO recgame_players VALUES (?1, ?2, ?3, ?4, ?5, ?6);"));
+    auto playerRow
+        = db.CreateStatement(QStringLiteral("INSERT OR IGNORE INTO recgame_players VALUES (?1, ?2, ?3, ?4, ?5, ?6);"));
     for (int s = 1; s <= 8; ++s) {
         const CPlayer &p = game.players[s];
         if (p.catalogueId <= 0 || p.number <= 0)
@@ -250,8 +252,8 @@ bool StoreInCatalogue(CRecordedGame &game, CDbSQLite &db, int platform)
 bool LoadById(CRecordedGame &game, int id, CDbSQLite &db, bool withDetails, const QString &folder)
 {
     {
-        auto row = db.CreateStatement(QStringLiteral(
-            "SELECT r.*, m.Name FROM recgame AS r LEFT JOIN maps m ON (r.Id_Map = m.Id_Map) WHERE r.Id_Rec_Game = ?1;"));
+        auto row = db.CreateStatement(QStringLiteral("SELECT r.*, m.Name FROM recgame AS r LEFT JOIN maps m ON "
+                                                     "(r.Id_Map = m.Id_Map) WHERE r.Id_Rec_Game = ?1;"));
         if (!row->IsPrepared())
             return logNullStatement(row->Sql());
         row->BindInt(1, id);
@@ -312,7 +314,7 @@ bool LoadById(CRecordedGame &game, int id, CDbSQLite &db, bool withDetails, cons
     QFile file(game.filePath);
     if (!file.open(QIODevice::ReadOnly)) {
         Log::Write(QStringLiteral("Error opening recorded game file: %1\r\n").arg(game.filePath)
-                   + Log::CodeFile(kUnit, __LINE__));
+            + Log::CodeFile(kUnit, __LINE__));
         return false;
     }
     const QFileInfo info(game.filePath);
@@ -340,8 +342,8 @@ bool LoadSummaryByFile(CRecordedGame &game, const QString &filePath, qint64 file
     return CSummaryLookup(db).Load(game, fileNameOf(filePath), fileSize);
 }
 
-bool LoadSummaryByQuery(CRecordedGame &game, const QString &filePath, qint64 fileSize, CDbSQLite &db,
-                        const CSearchQuery &query)
+bool LoadSummaryByQuery(
+    CRecordedGame &game, const QString &filePath, qint64 fileSize, CDbSQLite &db, const CSearchQuery &query)
 {
     return CSummaryLookup(db, query).Load(game, fileNameOf(filePath), fileSize);
 }
@@ -377,7 +379,7 @@ bool RenameById(CDbSQLite &db, const QString &newFileName, int id)
 
 bool DeleteFromCatalogue(int id, CDbSQLite &db)
 {
-    return DeleteManyFromCatalogue({id}, db);
+    return DeleteManyFromCatalogue({ id }, db);
 }
 
 bool DeleteManyFromCatalogue(const QList<int> &ids, CDbSQLite &db)

@@ -43,8 +43,8 @@ bool LoadById(CRecordedGame &game, int id, CDbSQLite &db, bool withDetails, cons
 // the point-of-view player's name and country.
 bool LoadSummaryById(CRecordedGame &game, int id, CDbSQLite &db);
 bool LoadSummaryByFile(CRecordedGame &game, const QString &filePath, qint64 fileSize, CDbSQLite &db);
-bool LoadSummaryByQuery(CRecordedGame &game, const QString &filePath, qint64 fileSize, CDbSQLite &db,
-                        const CSearchQuery &query);
+bool LoadSummaryByQuery(
+    CRecordedGame &game, const QString &filePath, qint64 fileSize, CDbSQLite &db, const CSearchQuery &query);
 // The id of the stored game that the ids-only (or any) search query finds
 // for the file; 0 when none.
 int FindIdByQuery(const QString &filePath, qint64 fileSize, CDbSQLite &db, const CSearchQuery &query);

@@ -10,7 +10,7 @@
 struct CSearchQuery
 {
     QString sql;
-    QVariantList values;  // bound to ?3, ?4, ... in order
-    QString filePattern;  // wildcard pattern on file names, empty for any
+    QVariantList values; // bound to ?3, ?4, ... in order
+    QString filePattern; // wildcard pattern on file names, empty for any
     bool idsOnly = false; // the statement selects only Id_Rec_Game
 };

@@ -71,9 +71,8 @@ QString trimCommas(const QString &list)
 
 } // namespace
 
-void CSearcher::Set(const QString &nickname, int minRating, int maxRating, const QString &civilizations,
-                    int playerMode, int fileNameMode, const QString &fileName, const QString &maps, int gameType,
-                    int matchSize, int platform)
+void CSearcher::Set(const QString &nickname, int minRating, int maxRating, const QString &civilizations, int playerMode,
+    int fileNameMode, const QString &fileName, const QString &maps, int gameType, int matchSize, int platform)
 {
     m_nickname = nickname;
     m_minRating = minRating;
@@ -90,9 +89,7 @@ void CSearcher::Set(const QString &nickname, int minRating, int maxRating, const
 
 QString CSearcher::DurationPatternFor(int startMinutes)
 {
-    return QStringLiteral("%1:%2_:__")
-        .arg(startMinutes / 60, 2, 10, QLatin1Char('0'))
-        .arg((startMinutes % 60) / 10);
+    return QStringLiteral("%1:%2_:__").arg(startMinutes / 60, 2, 10, QLatin1Char('0')).arg((startMinutes % 60) / 10);
 }
 
 bool CSearcher::FindPlayerIds(const QString &nickname, QList<int> &ids, CDbSQLite &db)
@@ -145,23 +142,24 @@ bool CSearcher::BuildQuery(CSearchQuery &query, CDbSQLite *db) const
         statement = kPlainStatement;
     } else if (m_playerMode == PlayerPov || m_playerMode == UniquePlayer) {
         const bool pov = m_playerMode == PlayerPov;
-        statement = pov || !nickname.isEmpty() || !m_civilizations.isEmpty()
-            ? (pov ? kPovStatement : kUniqueStatement)
-            : kPlainStatement;
+        statement = pov || !nickname.isEmpty() || !m_civilizations.isEmpty() ? (pov ? kPovStatement : kUniqueStatement)
+                                                                             : kPlainStatement;
         if (!nickname.isEmpty()) {
             QList<int> ids;
             if (!playerIds(ids))
                 return false;
-            statement += (pov ? QStringLiteral(" AND r.Id_Player_View IN (%1)") : QStringLiteral(" AND rp.Id_Player IN (%1)"))
-                             .arg(params.addList(ids));
+            statement
+                += (pov ? QStringLiteral(" AND r.Id_Player_View IN (%1)") : QStringLiteral(" AND rp.Id_Player IN (%1)"))
+                       .arg(params.addList(ids));
         }
         if (!m_civilizations.isEmpty())
-            statement += QStringLiteral(" AND rp.Id_Civilization IN (%1)").arg(params.addList(parseIds(m_civilizations)));
+            statement
+                += QStringLiteral(" AND rp.Id_Civilization IN (%1)").arg(params.addList(parseIds(m_civilizations)));
         if (m_minRating > 0) {
             statement += QStringLiteral(
-                             " AND r.Id_Rec_Game = (SELECT sp.Id_Rec_Game FROM recgame_players AS sp, players AS spl "
-                             "WHERE sp.Id_Rec_Game = r.Id_Rec_Game AND sp.Id_Player = spl.Id_Player GROUP BY "
-                             "sp.Id_Rec_Game HAVING MIN(spl.Rating) >= %1")
+                " AND r.Id_Rec_Game = (SELECT sp.Id_Rec_Game FROM recgame_players AS sp, players AS spl "
+                "WHERE sp.Id_Rec_Game = r.Id_Rec_Game AND sp.Id_Player = spl.Id_Player GROUP BY "
+                "sp.Id_Rec_Game HAVING MIN(spl.Rating) >= %1")
                              .arg(params.add(m_minRating));
             if (!maximum(statement))
                 return false;

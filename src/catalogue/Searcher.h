@@ -28,8 +28,7 @@ public:
     // match size of 0 mean "any". civilizations and maps are comma-separated
     // id lists.
     void Set(const QString &nickname, int minRating, int maxRating, const QString &civilizations, int playerMode,
-             int fileNameMode, const QString &fileName, const QString &maps, int gameType, int matchSize,
-             int platform);
+        int fileNameMode, const QString &fileName, const QString &maps, int gameType, int matchSize, int platform);
     // A LIKE pattern on the duration text such as "00:1_:__"; empty for any.
     void SetDurationPattern(const QString &pattern) { m_durationPattern = pattern; }
 

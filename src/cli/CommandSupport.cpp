@@ -146,12 +146,12 @@ QString kindName(const CGameRow &row)
 
 QJsonObject RowJson(const CGameRow &row)
 {
-    QJsonObject o{
-        {QStringLiteral("name"), row.fileName},
-        {QStringLiteral("kind"), kindName(row)},
-        {QStringLiteral("date"), FormatRowDate(row.date, CSettings::Instance().DateFormat())},
-        {QStringLiteral("dateSeconds"), double(row.date)},
-        {QStringLiteral("id"), row.catalogueId},
+    QJsonObject o {
+        { QStringLiteral("name"), row.fileName },
+        { QStringLiteral("kind"), kindName(row) },
+        { QStringLiteral("date"), FormatRowDate(row.date, CSettings::Instance().DateFormat()) },
+        { QStringLiteral("dateSeconds"), double(row.date) },
+        { QStringLiteral("id"), row.catalogueId },
     };
     if (row.isFile)
         o.insert(QStringLiteral("size"), double(row.fileSize));
@@ -170,25 +170,21 @@ QJsonObject RowJson(const CGameRow &row)
 
 QStringList RowHeaders()
 {
-    return {QStringLiteral("Name"), QStringLiteral("View"), QStringLiteral("Map"), QStringLiteral("Players"),
-            QStringLiteral("Duration"), QStringLiteral("Date"), QStringLiteral("Id")};
+    return { QStringLiteral("Name"), QStringLiteral("View"), QStringLiteral("Map"), QStringLiteral("Players"),
+        QStringLiteral("Duration"), QStringLiteral("Date"), QStringLiteral("Id") };
 }
 
 QStringList RowCells(const CGameRow &row)
 {
     const QString name = row.isFile ? row.fileName : row.fileName + QLatin1Char('/');
-    return {name,
-            row.viewName,
-            row.mapName,
-            row.playersLabel,
-            row.durationText,
-            FormatRowDate(row.date, CSettings::Instance().DateFormat()),
-            row.IsKnown() ? QString::number(row.catalogueId) : QString()};
+    return { name, row.viewName, row.mapName, row.playersLabel, row.durationText,
+        FormatRowDate(row.date, CSettings::Instance().DateFormat()),
+        row.IsKnown() ? QString::number(row.catalogueId) : QString() };
 }
 
 std::atomic<bool> &InterruptFlag()
 {
-    static std::atomic<bool> flag{false};
+    static std::atomic<bool> flag { false };
     return flag;
 }
 
@@ -202,7 +198,9 @@ extern "C" void onInterrupt(int)
 
 void InstallInterruptHandler()
 {
-    struct sigaction action{};
+    struct sigaction action
+    {
+    };
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
@@ -230,8 +228,8 @@ void ProgressBar::Update(int done, int total)
     constexpr int kWidth = 30;
     const int filled = percent * kWidth / 100;
     const QString bar = QString(filled, QLatin1Char('#')) + QString(kWidth - filled, QLatin1Char('.'));
-    std::fprintf(stderr, "\r%s [%s] %3d%% (%d of %d)", m_label.toLocal8Bit().constData(),
-                 bar.toLatin1().constData(), percent, done, total);
+    std::fprintf(stderr, "\r%s [%s] %3d%% (%d of %d)", m_label.toLocal8Bit().constData(), bar.toLatin1().constData(),
+        percent, done, total);
     std::fflush(stderr);
     m_drawn = true;
 }

@@ -20,8 +20,8 @@ struct ParsedArgs
 {
     QStringList positional;
     QMap<QString, QString> options; // "--name" -> value
-    QSet<QString> flags;            // "--json", ...
-    QString error;                  // non-empty on a usage error
+    QSet<QString> flags; // "--json", ...
+    QString error; // non-empty on a usage error
     bool has(const QString &flag) const { return flags.contains(flag); }
     QString value(const QString &option, const QString &fallback = QString()) const
     {

@@ -12,7 +12,7 @@ const QString kUsage = QStringLiteral("db stats [--json] | db rebuild [--json] -
 
 int RunDb(const QStringList &args)
 {
-    const Cli::ParsedArgs a = Cli::Parse(args, {"--copy"});
+    const Cli::ParsedArgs a = Cli::Parse(args, { "--copy" });
     if (!a.error.isEmpty() || a.positional.size() != 1)
         return Cli::UsageError(kUsage, a.error);
     const QString sub = a.positional.first();
@@ -23,11 +23,9 @@ int RunDb(const QStringList &args)
             return ExitCode::Failure;
         const Maintenance::CStatistics s = Maintenance::Statistics();
         if (a.has("--json")) {
-            Cli::PrintJson(QJsonObject{{QStringLiteral("path"), CSettings::Instance().CataloguePath()},
-                                       {QStringLiteral("bytes"), double(s.bytes)},
-                                       {QStringLiteral("size"), s.sizeText},
-                                       {QStringLiteral("players"), s.players},
-                                       {QStringLiteral("games"), s.games}});
+            Cli::PrintJson(QJsonObject { { QStringLiteral("path"), CSettings::Instance().CataloguePath() },
+                { QStringLiteral("bytes"), double(s.bytes) }, { QStringLiteral("size"), s.sizeText },
+                { QStringLiteral("players"), s.players }, { QStringLiteral("games"), s.games } });
         } else {
             Out() << "Database:            " << CSettings::Instance().CataloguePath() << "\n"
                   << "Database Size:       " << s.sizeText << "\n"
@@ -60,11 +58,10 @@ int RunDb(const QStringList &args)
     const bool ok = result == Maintenance::RebuildResult::Done;
     const Maintenance::CStatistics s = Maintenance::Statistics();
     if (a.has("--json")) {
-        Cli::PrintJson(QJsonObject{{QStringLiteral("ok"), ok},
-                                   {QStringLiteral("message"), Maintenance::RebuildMessage(result)},
-                                   {QStringLiteral("players"), s.players},
-                                   {QStringLiteral("games"), s.games},
-                                   {QStringLiteral("size"), s.sizeText}});
+        Cli::PrintJson(QJsonObject { { QStringLiteral("ok"), ok },
+            { QStringLiteral("message"), Maintenance::RebuildMessage(result) },
+            { QStringLiteral("players"), s.players }, { QStringLiteral("games"), s.games },
+            { QStringLiteral("size"), s.sizeText } });
     } else {
         (ok ? Out() : Err()) << Maintenance::RebuildMessage(result) << "\n";
         if (ok)

@@ -56,8 +56,8 @@ int RunSetPlatform(const QStringList &args)
         return Cli::UsageError(usage, a.error);
     const int platform = Platform::PlatformFromText(a.positional[1]);
     if (platform < 0)
-        return Cli::UsageError(usage, QStringLiteral("unknown platform '%1' (0-5 or a label such as \"GP RM\")")
-                                          .arg(a.positional[1]));
+        return Cli::UsageError(
+            usage, QStringLiteral("unknown platform '%1' (0-5 or a label such as \"GP RM\")").arg(a.positional[1]));
     if (!Cli::PrepareCatalogue())
         return ExitCode::Failure;
     CGameRow row;
@@ -67,15 +67,14 @@ int RunSetPlatform(const QStringList &args)
     auto game = std::make_unique<CRecordedGame>();
     switch (PlatformChange::ChangePlatform(folder, row, platform, *game)) {
     case PlatformChange::Result::NotStored:
-        return report(a.has("--json"), a.positional[0], QStringLiteral("not in the catalogue"), row,
-                      ExitCode::Failure);
+        return report(a.has("--json"), a.positional[0], QStringLiteral("not in the catalogue"), row, ExitCode::Failure);
     case PlatformChange::Result::Unchanged:
         return report(a.has("--json"), a.positional[0], QStringLiteral("unchanged"), row, ExitCode::Ok);
     case PlatformChange::Result::Changed:
         return report(a.has("--json"), a.positional[0], QStringLiteral("changed"), row, ExitCode::Ok);
     case PlatformChange::Result::FileLost:
-        return report(a.has("--json"), a.positional[0], QStringLiteral("could not be read; removed"), row,
-                      ExitCode::Failure);
+        return report(
+            a.has("--json"), a.positional[0], QStringLiteral("could not be read; removed"), row, ExitCode::Failure);
     }
     return ExitCode::Failure;
 }
@@ -95,5 +94,5 @@ int RunReanalyze(const QStringList &args)
     auto game = std::make_unique<CRecordedGame>();
     const bool ok = RowAnalysis::Reanalyze(folder, row, *game);
     return report(a.has("--json"), a.positional[0], ok ? QStringLiteral("stored") : QStringLiteral("could not be read"),
-                  row, ok ? ExitCode::Ok : ExitCode::Failure);
+        row, ok ? ExitCode::Ok : ExitCode::Failure);
 }

@@ -25,7 +25,7 @@ bool parseSortKey(const QString &text, int *key)
         return true;
     }
     const QStringList parts = text.toLower().split(QLatin1Char(':'));
-    static const QStringList names{"name", "view", "map", "players", "duration", "date"};
+    static const QStringList names { "name", "view", "map", "players", "duration", "date" };
     const int column = int(names.indexOf(parts[0])) + 1;
     if (column <= 0 || parts.size() > 2 || (parts.size() == 2 && parts[1] != "desc" && parts[1] != "asc"))
         return false;
@@ -39,11 +39,11 @@ int printListing(const QString &folder, const CFolderListing &listing, bool json
         QJsonArray rows;
         for (const CGameRow &row : listing.rows)
             rows.append(Cli::RowJson(row));
-        Cli::PrintJson(QJsonObject{
-            {QStringLiteral("folder"), folder},
-            {QStringLiteral("files"), listing.files},
-            {QStringLiteral("recordedGames"), listing.recordings},
-            {QStringLiteral("rows"), rows},
+        Cli::PrintJson(QJsonObject {
+            { QStringLiteral("folder"), folder },
+            { QStringLiteral("files"), listing.files },
+            { QStringLiteral("recordedGames"), listing.recordings },
+            { QStringLiteral("rows"), rows },
         });
         return ExitCode::Ok;
     }
@@ -58,7 +58,7 @@ int printListing(const QString &folder, const CFolderListing &listing, bool json
 int matchSizeArgument(const QString &text)
 {
     const QString t = text.trimmed().toLower().remove(QLatin1Char(' '));
-    static const QStringList names{"-", "1v1", "2v2", "3v3", "4v4", "ffa", "team"};
+    static const QStringList names { "-", "1v1", "2v2", "3v3", "4v4", "ffa", "team" };
     if (const int i = int(names.indexOf(t)); i >= 0)
         return i;
     bool ok = false;
@@ -70,7 +70,7 @@ int matchSizeArgument(const QString &text)
 
 int RunList(const QStringList &args)
 {
-    const Cli::ParsedArgs a = Cli::Parse(args, {"--sort"});
+    const Cli::ParsedArgs a = Cli::Parse(args, { "--sort" });
     int sortKey = 0;
     if (!a.error.isEmpty() || a.positional.size() != 1)
         return Cli::UsageError(kListUsage, a.error);
@@ -87,16 +87,16 @@ int RunList(const QStringList &args)
 
 int RunSearch(const QStringList &args)
 {
-    const Cli::ParsedArgs a = Cli::Parse(args, {"--player", "--mode", "--civ", "--map", "--type", "--size",
-                                                "--duration", "--platform", "--rating-min", "--rating-max",
-                                                "--file-begins", "--file-contains", "--file-ends", "--sort"});
+    const Cli::ParsedArgs a = Cli::Parse(args,
+        { "--player", "--mode", "--civ", "--map", "--type", "--size", "--duration", "--platform", "--rating-min",
+            "--rating-max", "--file-begins", "--file-contains", "--file-ends", "--sort" });
     if (!a.error.isEmpty() || a.positional.size() != 1)
         return Cli::UsageError(kSearchUsage, a.error);
     int sortKey = 0;
     if (!parseSortKey(a.value("--sort"), &sortKey))
         return Cli::UsageError(kSearchUsage, QStringLiteral("unknown sort column '%1'").arg(a.value("--sort")));
 
-    static const QStringList modes{"pov", "unique", "all"};
+    static const QStringList modes { "pov", "unique", "all" };
     const int mode = int(modes.indexOf(a.value("--mode", "pov").toLower()));
     if (mode < 0)
         return Cli::UsageError(kSearchUsage, QStringLiteral("--mode is pov, unique or all"));
@@ -138,7 +138,7 @@ int RunSearch(const QStringList &args)
 
     CSearcher searcher;
     searcher.Set(a.value("--player").left(25), minRating, maxRating, a.value("--civ"), mode, fileMode,
-                 fileName.trimmed().left(30), a.value("--map"), gameType, matchSize, platform);
+        fileName.trimmed().left(30), a.value("--map"), gameType, matchSize, platform);
     searcher.SetDurationPattern(duration);
     CSearchQuery query;
     if (!searcher.BuildQuery(query)) {

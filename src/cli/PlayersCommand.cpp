@@ -27,30 +27,28 @@ int RunTop(const QStringList &args)
     if (a.has("--json")) {
         QJsonArray rows;
         for (const auto &p : top)
-            rows.append(QJsonObject{{QStringLiteral("nick"), p.nick},
-                                    {QStringLiteral("rating"), p.rating},
-                                    {QStringLiteral("country"), p.country},
-                                    {QStringLiteral("countryName"), Country::EnglishCountryName(p.country)}});
-        Cli::PrintJson(QJsonObject{{QStringLiteral("platform"), platform},
-                                   {QStringLiteral("label"), Platform::PlatformLabel(platform)},
-                                   {QStringLiteral("players"), rows}});
+            rows.append(QJsonObject { { QStringLiteral("nick"), p.nick }, { QStringLiteral("rating"), p.rating },
+                { QStringLiteral("country"), p.country },
+                { QStringLiteral("countryName"), Country::EnglishCountryName(p.country) } });
+        Cli::PrintJson(QJsonObject { { QStringLiteral("platform"), platform },
+            { QStringLiteral("label"), Platform::PlatformLabel(platform) }, { QStringLiteral("players"), rows } });
         return ExitCode::Ok;
     }
     Out() << "Top 15 Players: " << Platform::PlatformLabel(platform) << "\n";
     QList<QStringList> rows;
     int rank = 0;
     for (const auto &p : top)
-        rows << QStringList{QString::number(++rank), QStringLiteral("%1 (%2)").arg(p.nick).arg(p.rating),
-                            Country::EnglishCountryName(p.country)};
-    Cli::PrintTable({QStringLiteral("#"), QStringLiteral("Player"), QStringLiteral("Country")}, rows);
+        rows << QStringList { QString::number(++rank), QStringLiteral("%1 (%2)").arg(p.nick).arg(p.rating),
+            Country::EnglishCountryName(p.country) };
+    Cli::PrintTable({ QStringLiteral("#"), QStringLiteral("Player"), QStringLiteral("Country") }, rows);
     return ExitCode::Ok;
 }
 
 int RunPlayers(const QStringList &args)
 {
-    const QString usage =
-        QStringLiteral("players [--json] [--nick TEXT] [--country ID] [--rating-min N] [--rating-max N]");
-    const Cli::ParsedArgs a = Cli::Parse(args, {"--nick", "--country", "--rating-min", "--rating-max"});
+    const QString usage
+        = QStringLiteral("players [--json] [--nick TEXT] [--country ID] [--rating-min N] [--rating-max N]");
+    const Cli::ParsedArgs a = Cli::Parse(args, { "--nick", "--country", "--rating-min", "--rating-max" });
     if (!a.error.isEmpty() || !a.positional.isEmpty())
         return Cli::UsageError(usage, a.error);
     int country = -1, minRating = 0, maxRating = 0;
@@ -67,7 +65,8 @@ int RunPlayers(const QStringList &args)
     auto db = Catalogue::OpenCatalogue();
     if (!db)
         return ExitCode::Failure;
-    const QStringList nicks = Maintenance::SearchPlayers(a.value("--nick").left(25), country, minRating, maxRating, *db);
+    const QStringList nicks
+        = Maintenance::SearchPlayers(a.value("--nick").left(25), country, minRating, maxRating, *db);
     if (a.has("--json")) {
         Cli::PrintJson(QJsonArray::fromStringList(nicks));
         return ExitCode::Ok;

@@ -28,37 +28,36 @@ int RunScan(const QStringList &args)
     QElapsedTimer timer;
     timer.start();
     Cli::InstallInterruptHandler();
-    const CFolderListing listing = FolderListing::Fill(folder, CFolderListingOptions{false, false});
+    const CFolderListing listing = FolderListing::Fill(folder, CFolderListingOptions { false, false });
 
     Cli::ProgressBar bar(QStringLiteral("scanning"));
     QJsonArray failures;
     CFullScanObserver observer;
     observer.progress = [&bar](int done, int, int total) { bar.Update(done, total); };
     observer.failed = [&](const QString &path, const QString &reason) {
-        failures.append(QJsonObject{{QStringLiteral("file"), path}, {QStringLiteral("error"), reason}});
+        failures.append(QJsonObject { { QStringLiteral("file"), path }, { QStringLiteral("error"), reason } });
     };
     const CFullScanResult result = FullScan::Run(folder, listing.rows, Cli::InterruptFlag(), observer);
     bar.Finish();
     const double seconds = timer.elapsed() / 1000.0;
 
     if (a.has("--json")) {
-        Cli::PrintJson(QJsonObject{
-            {QStringLiteral("folder"), folder},
-            {QStringLiteral("files"), result.candidates},
-            {QStringLiteral("stored"), result.stored},
-            {QStringLiteral("failed"), result.failed},
-            {QStringLiteral("known"), result.recordings},
-            {QStringLiteral("interrupted"), result.cancelled},
-            {QStringLiteral("seconds"), seconds},
-            {QStringLiteral("failures"), failures},
+        Cli::PrintJson(QJsonObject {
+            { QStringLiteral("folder"), folder },
+            { QStringLiteral("files"), result.candidates },
+            { QStringLiteral("stored"), result.stored },
+            { QStringLiteral("failed"), result.failed },
+            { QStringLiteral("known"), result.recordings },
+            { QStringLiteral("interrupted"), result.cancelled },
+            { QStringLiteral("seconds"), seconds },
+            { QStringLiteral("failures"), failures },
         });
     } else {
         for (const QJsonValue &f : failures)
-            Out() << "failed: " << f[QStringLiteral("file")].toString() << ": "
-                  << f[QStringLiteral("error")].toString() << "\n";
+            Out() << "failed: " << f[QStringLiteral("file")].toString() << ": " << f[QStringLiteral("error")].toString()
+                  << "\n";
         Out() << result.candidates << " files, " << result.stored << " stored, " << result.failed << " failed"
-              << (result.cancelled ? " (interrupted)" : "") << " in " << QString::number(seconds, 'f', 2)
-              << " s\n";
+              << (result.cancelled ? " (interrupted)" : "") << " in " << QString::number(seconds, 'f', 2) << " s\n";
     }
     return result.cancelled ? ExitCode::Failure : ExitCode::Ok;
 }

@@ -30,7 +30,7 @@ int idOfFile(const QFileInfo &file, CDbSQLite &db)
 
 int RunShow(const QStringList &args)
 {
-    const Cli::ParsedArgs a = Cli::Parse(args, {"--folder"});
+    const Cli::ParsedArgs a = Cli::Parse(args, { "--folder" });
     if (!a.error.isEmpty() || a.positional.size() != 1)
         return Cli::UsageError(kUsage, a.error);
     if (!Cli::PrepareCatalogue())
@@ -66,11 +66,9 @@ int RunShow(const QStringList &args)
         const CPlayer &p = game->players[s];
         if (p.number <= 0)
             continue;
-        ratings.append(QJsonObject{{QStringLiteral("name"), p.name},
-                                   {QStringLiteral("playerId"), p.catalogueId},
-                                   {QStringLiteral("rating"), p.rating},
-                                   {QStringLiteral("country"), p.country},
-                                   {QStringLiteral("countryName"), Country::EnglishCountryName(p.country)}});
+        ratings.append(QJsonObject { { QStringLiteral("name"), p.name }, { QStringLiteral("playerId"), p.catalogueId },
+            { QStringLiteral("rating"), p.rating }, { QStringLiteral("country"), p.country },
+            { QStringLiteral("countryName"), Country::EnglishCountryName(p.country) } });
     }
     if (a.has("--json")) {
         QJsonObject o = RecordPrinter::ToJson(game->filePath, *game);
@@ -90,10 +88,10 @@ int RunShow(const QStringList &args)
     Out() << RecordPrinter::ToText(*game) << "\n";
     QList<QStringList> rows;
     for (const QJsonValue &r : ratings)
-        rows << QStringList{r[QStringLiteral("name")].toString(),
-                            Platform::IsRated(game->platform) ? QString::number(r[QStringLiteral("rating")].toInt())
-                                                              : QStringLiteral("-"),
-                            r[QStringLiteral("countryName")].toString()};
-    Cli::PrintTable({QStringLiteral("Player"), QStringLiteral("Rating"), QStringLiteral("Country")}, rows);
+        rows << QStringList { r[QStringLiteral("name")].toString(),
+            Platform::IsRated(game->platform) ? QString::number(r[QStringLiteral("rating")].toInt())
+                                              : QStringLiteral("-"),
+            r[QStringLiteral("countryName")].toString() };
+    Cli::PrintTable({ QStringLiteral("Player"), QStringLiteral("Rating"), QStringLiteral("Country") }, rows);
     return ExitCode::Ok;
 }

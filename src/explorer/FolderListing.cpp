@@ -51,7 +51,7 @@ void addKnownColumns(CGameRow &row, CSummaryLookup *lookup, CRecordedGame &scrat
 CFolderListingOptions CFolderListingOptions::FromSettings()
 {
     const CSettings &settings = CSettings::Instance();
-    return {settings.analyzeZip.load(), settings.analyzeRar.load()};
+    return { settings.analyzeZip.load(), settings.analyzeRar.load() };
 }
 
 namespace FolderListing {
@@ -77,15 +77,15 @@ bool MatchesPattern(const QString &fileName, const QString &pattern)
 {
     if (pattern.isEmpty())
         return true;
-    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(
-                                    pattern, QRegularExpression::UnanchoredWildcardConversion),
-                                QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression re(
+        QRegularExpression::wildcardToRegularExpression(pattern, QRegularExpression::UnanchoredWildcardConversion),
+        QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = re.match(fileName);
     return m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == fileName.size();
 }
 
-CFolderListing Fill(const QString &folder, const CFolderListingOptions &options, int sortKey,
-                    const std::atomic<bool> *cancel)
+CFolderListing Fill(
+    const QString &folder, const CFolderListingOptions &options, int sortKey, const std::atomic<bool> *cancel)
 {
     CFolderListing listing;
     const QString path = Paths::WithSlash(folder.isEmpty() ? Paths::RootFallback() : folder);
@@ -144,8 +144,8 @@ CFolderListing Fill(const QString &folder, const CFolderListingOptions &options,
     return listing;
 }
 
-CFolderListing SearchFill(const QString &folder, const CSearchQuery &query, int sortKey,
-                          const std::atomic<bool> *cancel)
+CFolderListing SearchFill(
+    const QString &folder, const CSearchQuery &query, int sortKey, const std::atomic<bool> *cancel)
 {
     CFolderListing listing;
     const QString path = Paths::WithSlash(folder.isEmpty() ? Paths::RootFallback() : folder);

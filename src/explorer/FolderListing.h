@@ -15,7 +15,7 @@ struct CSearchQuery;
 struct CFolderListing
 {
     QList<CGameRow> rows;
-    int files = 0;      // recordings and listed archives
+    int files = 0; // recordings and listed archives
     int recordings = 0; // recordings known to the catalogue
     bool cancelled = false;
 };
@@ -41,12 +41,12 @@ bool IsRarName(const QString &fileName);
 // stops the enumeration after the current row (the listing so far is kept).
 // A folder that cannot be listed yields no rows and zero counters.
 CFolderListing Fill(const QString &folder, const CFolderListingOptions &options, int sortKey = 0,
-                    const std::atomic<bool> *cancel = nullptr);
+    const std::atomic<bool> *cancel = nullptr);
 
 // The search fill: only the recordings of folder whose names match the
 // query's file pattern and for which the query finds a stored game.
-CFolderListing SearchFill(const QString &folder, const CSearchQuery &query, int sortKey = 0,
-                          const std::atomic<bool> *cancel = nullptr);
+CFolderListing SearchFill(
+    const QString &folder, const CSearchQuery &query, int sortKey = 0, const std::atomic<bool> *cancel = nullptr);
 
 // Whether fileName matches a wildcard pattern ("*" and "?"), ignoring case.
 bool MatchesPattern(const QString &fileName, const QString &pattern);

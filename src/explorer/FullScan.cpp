@@ -25,7 +25,7 @@ int CountCandidates(const QList<CGameRow> &rows)
 }
 
 CFullScanResult Run(const QString &folder, const QList<CGameRow> &rows, const std::atomic<bool> &cancel,
-                    const CFullScanObserver &observer)
+    const CFullScanObserver &observer)
 {
     CFullScanResult result;
     for (const CGameRow &row : rows)

@@ -44,7 +44,7 @@ namespace FullScan {
 int CountCandidates(const QList<CGameRow> &rows);
 
 CFullScanResult Run(const QString &folder, const QList<CGameRow> &rows, const std::atomic<bool> &cancel,
-                    const CFullScanObserver &observer = {});
+    const CFullScanObserver &observer = {});
 
 } // namespace FullScan
 
@@ -72,5 +72,5 @@ signals:
 private:
     QString m_folder;
     QList<CGameRow> m_rows;
-    std::atomic<bool> m_cancel{false};
+    std::atomic<bool> m_cancel { false };
 };

@@ -34,7 +34,7 @@ void CGameRow::ClearGame()
 QString FormatRowDate(qint64 secondsSinceEpoch, const QString &format)
 {
     const std::time_t t = std::time_t(secondsSinceEpoch);
-    std::tm local{};
+    std::tm local {};
     if (!localtime_r(&t, &local))
         return QString();
     char buffer[256] = {};

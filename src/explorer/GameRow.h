@@ -11,22 +11,22 @@ struct CGameRow
 {
     enum class Kind { Folder, Recording, Zip, Rar };
 
-    QString fileName;      // name without folder; ".." for the parent
+    QString fileName; // name without folder; ".." for the parent
     Kind kind = Kind::Recording;
-    bool isFile = true;    // recordings and archives
-    qint64 date = 0;       // seconds since 1970 (UTC): the earlier of write and access time
+    bool isFile = true; // recordings and archives
+    qint64 date = 0; // seconds since 1970 (UTC): the earlier of write and access time
     qint64 fileSize = 0;
-    int ordinal = 0;       // position at insertion
+    int ordinal = 0; // position at insertion
 
     // Filled from the catalogue for a known recording; empty otherwise.
     int catalogueId = 0;
-    QString viewName;      // point-of-view player
-    int viewCountry = 0;   // country id of the point-of-view player
+    QString viewName; // point-of-view player
+    int viewCountry = 0; // country id of the point-of-view player
     QString mapName;
-    int players = 0;       // match size code, for sorting the Players column
-    QString playersLabel;  // "1 vs 1", "FFA", ...
-    int duration = 0;      // seconds, for sorting the Duration column
-    QString durationText;  // "HH:MM:SS"
+    int players = 0; // match size code, for sorting the Players column
+    QString playersLabel; // "1 vs 1", "FFA", ...
+    int duration = 0; // seconds, for sorting the Duration column
+    QString durationText; // "HH:MM:SS"
     int platform = -1;
 
     bool IsParent() const { return !isFile && fileName == QLatin1String(".."); }

@@ -35,8 +35,8 @@ bool AnalyzeFile(const QString &path, CRecordedGame &game, QString *reason, bool
     return true;
 }
 
-bool AnalyzeAndStore(const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform,
-                     QString *reason)
+bool AnalyzeAndStore(
+    const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform, QString *reason)
 {
     if (!AnalyzeFile(folder + row.fileName, game, reason, true))
         return false;

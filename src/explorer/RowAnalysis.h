@@ -12,9 +12,9 @@ class CRecordedGame;
 namespace RowAnalysis {
 
 enum class Outcome {
-    Loaded,      // a stored game was loaded by its id
-    Stored,      // an unknown recording was analysed and stored
-    Failed,      // the recording could not be read (or loaded)
+    Loaded, // a stored game was loaded by its id
+    Stored, // an unknown recording was analysed and stored
+    Failed, // the recording could not be read (or loaded)
     NotRecording // folders and archives: nothing to show
 };
 
@@ -34,7 +34,7 @@ Outcome AnalyzeSelection(const QString &folder, CGameRow &row, CRecordedGame &ga
 bool Reanalyze(const QString &folder, CGameRow &row, CRecordedGame &game);
 
 // Analyses the file of row and stores it under platform on db.
-bool AnalyzeAndStore(const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform,
-                     QString *reason = nullptr);
+bool AnalyzeAndStore(
+    const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform, QString *reason = nullptr);
 
 } // namespace RowAnalysis

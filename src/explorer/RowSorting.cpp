@@ -7,8 +7,7 @@ namespace RowSorting {
 
 namespace {
 
-template<typename T>
-int compareValues(const T &a, const T &b)
+template <typename T> int compareValues(const T &a, const T &b)
 {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
@@ -57,7 +56,7 @@ int CompareRows(const CGameRow &a, const CGameRow &b, int sortKey)
 void SortRows(QList<CGameRow> &rows, int sortKey)
 {
     std::stable_sort(rows.begin(), rows.end(),
-                     [sortKey](const CGameRow &a, const CGameRow &b) { return CompareRows(a, b, sortKey) < 0; });
+        [sortKey](const CGameRow &a, const CGameRow &b) { return CompareRows(a, b, sortKey) < 0; });
 }
 
 int NextSortKey(int currentKey, int column)

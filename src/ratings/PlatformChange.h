@@ -14,8 +14,8 @@ namespace PlatformChange {
 enum class Result {
     NotStored, // the row has no catalogue id: nothing to change
     Unchanged, // the game is already on that platform (or it is not a platform)
-    Changed,   // stored anew; the row and the record carry the new entry
-    FileLost   // the file could not be read: the entry is gone, the row emptied
+    Changed, // stored anew; the row and the record carry the new entry
+    FileLost // the file could not be read: the entry is gone, the row emptied
 };
 
 // folder ends with "/". Runs on the calling thread with its own connection.

@@ -6,7 +6,7 @@
 namespace Platform {
 
 namespace {
-constexpr int kLabelIds[kCount] = {1150, 1151, 1152, StringId::PlatformIP, 1318, 1319};
+constexpr int kLabelIds[kCount] = { 1150, 1151, 1152, StringId::PlatformIP, 1318, 1319 };
 } // namespace
 
 bool IsValid(int platform)
@@ -47,22 +47,22 @@ int PlatformFromText(const QString &text)
 
 QList<int> TopPlayersOrder()
 {
-    return {Zone, IgzRm, IgzDm, GpRm, GpDm};
+    return { Zone, IgzRm, IgzDm, GpRm, GpDm };
 }
 
 QList<int> SearchOrder()
 {
-    return {IgzRm, IgzDm, Zone, GpRm, GpDm, Ip};
+    return { IgzRm, IgzDm, Zone, GpRm, GpDm, Ip };
 }
 
 QList<int> RandomMapChoices()
 {
-    return {Zone, IgzRm, GpRm, Ip};
+    return { Zone, IgzRm, GpRm, Ip };
 }
 
 QList<int> DeathMatchChoices()
 {
-    return {Zone, IgzDm, GpDm, Ip};
+    return { Zone, IgzDm, GpDm, Ip };
 }
 
 } // namespace Platform

@@ -29,9 +29,9 @@ int DefaultPlatformFor(int gameType);
 int PlatformFromText(const QString &text);
 
 // The platform lists of the dialogs, in their order.
-QList<int> TopPlayersOrder();     // 0, 4, 5, 1, 2
-QList<int> SearchOrder();         // 4, 5, 0, 1, 2, 3
-QList<int> RandomMapChoices();    // 0, 4, 1, 3
-QList<int> DeathMatchChoices();   // 0, 5, 2, 3
+QList<int> TopPlayersOrder(); // 0, 4, 5, 1, 2
+QList<int> SearchOrder(); // 4, 5, 0, 1, 2, 3
+QList<int> RandomMapChoices(); // 0, 4, 1, 3
+QList<int> DeathMatchChoices(); // 0, 5, 2, 3
 
 } // namespace Platform

@@ -22,7 +22,7 @@ struct P
 };
 
 inline CRecordedGame Game(const QString &fileName, quint32 size, const QList<P> &players, int povSlot = 1,
-                          int mapId = 9, const QString &mapName = QString(), int gameType = 0)
+    int mapId = 9, const QString &mapName = QString(), int gameType = 0)
 {
     CRecordedGame game;
     game.filePath = QStringLiteral("/nowhere/") + fileName;

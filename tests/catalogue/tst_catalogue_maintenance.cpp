@@ -27,12 +27,12 @@ private:
         QVERIFY(db->ExecuteSql("DELETE FROM recgame"));
         QVERIFY(db->ExecuteSql("DELETE FROM recgame_players"));
         for (const auto &[nick, rating] :
-             QList<std::pair<QString, int>>{{"zed", 1900}, {"amy", 1800}, {"bob", 1799}, {"Nick", 2000}}) {
+            QList<std::pair<QString, int>> { { "zed", 1900 }, { "amy", 1800 }, { "bob", 1799 }, { "Nick", 2000 } }) {
             auto s = db->CreateStatement("INSERT INTO players VALUES (NULL, ?1, ?2, 1, 7)");
             s->BindText(1, nick).BindInt(2, rating);
             QVERIFY(s->Execute());
         }
-        CRecordedGame g = Game("kept.mgx", 77, {{"amy"}, {"bob", 2, 1, 2}});
+        CRecordedGame g = Game("kept.mgx", 77, { { "amy" }, { "bob", 2, 1, 2 } });
         QVERIFY(Catalogue::StoreInCatalogue(g, *db, 1));
     }
 
@@ -74,13 +74,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("minimum");
         QTest::addColumn<QStringList>("players");
-        QTest::addRow("all, in nickname order") << int(Maintenance::CopyMode::AllPlayers) << 0
-                                                << QStringList{"amy", "bob", "Nick", "zed"};
-        QTest::addRow("rating at least 1800") << int(Maintenance::CopyMode::AboveRating) << 1800
-                                              << QStringList{"amy", "Nick", "zed"};
-        QTest::addRow("no copy") << int(Maintenance::CopyMode::None) << 0 << QStringList{};
-        QTest::addRow("base knowledge (shipped empty)") << int(Maintenance::CopyMode::BaseKnowledge) << 0
-                                                        << QStringList{};
+        QTest::addRow("all, in nickname order")
+            << int(Maintenance::CopyMode::AllPlayers) << 0 << QStringList { "amy", "bob", "Nick", "zed" };
+        QTest::addRow("rating at least 1800")
+            << int(Maintenance::CopyMode::AboveRating) << 1800 << QStringList { "amy", "Nick", "zed" };
+        QTest::addRow("no copy") << int(Maintenance::CopyMode::None) << 0 << QStringList {};
+        QTest::addRow("base knowledge (shipped empty)")
+            << int(Maintenance::CopyMode::BaseKnowledge) << 0 << QStringList {};
     }
     void copyModes()
     {
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(Maintenance::Rebuild(options), Maintenance::RebuildResult::Done);
         QCOMPARE(Count(*reader, "SELECT COUNT(*) FROM recgame"), 0);
         // The connection opened before the rebuild can still write safely.
-        CRecordedGame g = Game("after.mgx", 5, {{"amy"}, {"bob", 2, 1, 2}});
+        CRecordedGame g = Game("after.mgx", 5, { { "amy" }, { "bob", 2, 1, 2 } });
         QVERIFY(Catalogue::StoreInCatalogue(g, *reader, 1));
         reader.reset();
         auto db = Catalogue::OpenCatalogue();
@@ -128,7 +128,7 @@ private Q_SLOTS:
     void cancelledRebuildKeepsCatalogue()
     {
         seed();
-        std::atomic<bool> stop{true};
+        std::atomic<bool> stop { true };
         Maintenance::RebuildOptions options;
         options.mode = Maintenance::CopyMode::AllPlayers;
         options.stop = &stop;

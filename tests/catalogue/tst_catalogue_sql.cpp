@@ -42,9 +42,10 @@ private Q_SLOTS:
         QCOMPARE(CSettings::Instance().CatalogueStamp(), Catalogue::kStamp);
         auto db = Catalogue::OpenCatalogue();
         QVERIFY(db);
-        QCOMPARE(Count(*db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
-                            "('players','maps','recgame','recgame_players')"),
-                 4);
+        QCOMPARE(Count(*db,
+                     "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                     "('players','maps','recgame','recgame_players')"),
+            4);
         QCOMPARE(Count(*db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'index_%'"), 6);
         QCOMPARE(Count(*db, "SELECT COUNT(*) FROM maps WHERE Id_Map IN (49, 50)"), 2);
         auto mode = db->CreateStatement("PRAGMA journal_mode");
@@ -137,15 +138,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected"); // nick|rating|country|platform
-        QTest::addRow("full record") << "Alpha;1800;12;0" << QStringList{"Alpha|1800|12|0"};
-        QTest::addRow("empty field collapses") << "Alpha;;12;0" << QStringList{"Alpha|12|0|0"};
-        QTest::addRow("leading separator") << ";Alpha;1700;3;4" << QStringList{"Alpha|1700|3|4"};
+        QTest::addRow("full record") << "Alpha;1800;12;0" << QStringList { "Alpha|1800|12|0" };
+        QTest::addRow("empty field collapses") << "Alpha;;12;0" << QStringList { "Alpha|12|0|0" };
+        QTest::addRow("leading separator") << ";Alpha;1700;3;4" << QStringList { "Alpha|1700|3|4" };
         QTest::addRow("blank lines and CRLF") << "\r\n\r\nA b;1;2;3\r\n\n\nC;4;5;1\r\n"
-                                              << QStringList{"A b|1|2|3", "C|4|5|1"};
-        QTest::addRow("numbers like strtol") << "N;  +1650xyz;-2;abc" << QStringList{"N|1650|-2|0"};
-        QTest::addRow("missing fields") << "Lonely" << QStringList{"Lonely|0|0|0"};
-        QTest::addRow("nothing") << "\n\r\n" << QStringList{};
-        QTest::addRow("huge number saturates") << "Big;99999999999999;1;1" << QStringList{"Big|2147483647|1|1"};
+                                              << QStringList { "A b|1|2|3", "C|4|5|1" };
+        QTest::addRow("numbers like strtol") << "N;  +1650xyz;-2;abc" << QStringList { "N|1650|-2|0" };
+        QTest::addRow("missing fields") << "Lonely" << QStringList { "Lonely|0|0|0" };
+        QTest::addRow("nothing") << "\n\r\n" << QStringList {};
+        QTest::addRow("huge number saturates") << "Big;99999999999999;1;1" << QStringList { "Big|2147483647|1|1" };
     }
     void parseBaseKnowledge()
     {
@@ -167,11 +168,12 @@ private Q_SLOTS:
         job.db = db.get();
         job.path = path;
         QCOMPARE(Catalogue::ImportBaseKnowledgeFile(job), Catalogue::ImportResult::Completed);
-        QCOMPARE(Count(*db, "SELECT COUNT(*) FROM players WHERE Nick = ?1 AND Rating = 1900 AND Id_Country = 7 AND "
-                            "Plataforma = 4",
-                       {"Qu\"ote"}),
-                 1);
-        QCOMPARE(Count(*db, "SELECT COUNT(*) FROM players WHERE Nick = ?1", {"x') OR 1=1 --"}), 1);
+        QCOMPARE(Count(*db,
+                     "SELECT COUNT(*) FROM players WHERE Nick = ?1 AND Rating = 1900 AND Id_Country = 7 AND "
+                     "Plataforma = 4",
+                     { "Qu\"ote" }),
+            1);
+        QCOMPARE(Count(*db, "SELECT COUNT(*) FROM players WHERE Nick = ?1", { "x') OR 1=1 --" }), 1);
         QCOMPARE(Count(*db, "SELECT COUNT(*) FROM players WHERE Nick = 'ignored'"), 0);
     }
 
@@ -179,7 +181,7 @@ private Q_SLOTS:
     {
         auto db = Catalogue::OpenCatalogue();
         const QString path = writeFile("bk2.txt", "Stop1;1;1;1\nStop2;1;1;1\n");
-        std::atomic<bool> stop{true};
+        std::atomic<bool> stop { true };
         Catalogue::BaseKnowledgeJob job;
         job.db = db.get();
         job.path = path;

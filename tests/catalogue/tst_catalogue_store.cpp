@@ -39,18 +39,18 @@ private Q_SLOTS:
     void builtInAndCustomMaps()
     {
         const int maps = Count(*m_db, "SELECT COUNT(*) FROM maps");
-        CRecordedGame arabia = store(Game("arabia.mgx", 0, {{"A"}, {"B", 2, 1, 2}}, 1, 9));
+        CRecordedGame arabia = store(Game("arabia.mgx", 0, { { "A" }, { "B", 2, 1, 2 } }, 1, 9));
         QVERIFY(arabia.catalogueId > 0);
-        QCOMPARE(Count(*m_db, "SELECT Id_Map FROM recgame WHERE Id_Rec_Game = ?1", {arabia.catalogueId}), 9);
-        CRecordedGame blind = store(Game("blind.mgx", 0, {{"A"}, {"B", 2, 1, 2}}, 1, 48));
-        QCOMPARE(Count(*m_db, "SELECT Id_Map FROM recgame WHERE Id_Rec_Game = ?1", {blind.catalogueId}), 35);
+        QCOMPARE(Count(*m_db, "SELECT Id_Map FROM recgame WHERE Id_Rec_Game = ?1", { arabia.catalogueId }), 9);
+        CRecordedGame blind = store(Game("blind.mgx", 0, { { "A" }, { "B", 2, 1, 2 } }, 1, 48));
+        QCOMPARE(Count(*m_db, "SELECT Id_Map FROM recgame WHERE Id_Rec_Game = ?1", { blind.catalogueId }), 35);
         QCOMPARE(blind.mapId, 35);
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM maps"), maps);
 
-        CRecordedGame c1 = store(Game("c1.mgx", 0, {{"A"}, {"B", 2, 1, 2}}, 1, 44, "Dry Arabia"));
-        CRecordedGame c2 = store(Game("c2.mgx", 0, {{"A"}, {"B", 2, 1, 2}}, 1, 44, "DRY arabia"));
+        CRecordedGame c1 = store(Game("c1.mgx", 0, { { "A" }, { "B", 2, 1, 2 } }, 1, 44, "Dry Arabia"));
+        CRecordedGame c2 = store(Game("c2.mgx", 0, { { "A" }, { "B", 2, 1, 2 } }, 1, 44, "DRY arabia"));
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM maps"), maps + 1);
-        const int id = Count(*m_db, "SELECT Id_Map FROM recgame WHERE Id_Rec_Game = ?1", {c2.catalogueId});
+        const int id = Count(*m_db, "SELECT Id_Map FROM recgame WHERE Id_Rec_Game = ?1", { c2.catalogueId });
         QVERIFY(id > 50);
         CRecordedGame loaded;
         QVERIFY(Catalogue::LoadSummaryById(loaded, c1.catalogueId, *m_db));
@@ -61,7 +61,7 @@ private Q_SLOTS:
     {
         auto known = m_db->CreateStatement("INSERT INTO players VALUES (NULL, 'Rated', 2000, 1, 0)");
         QVERIFY(known->Execute());
-        CRecordedGame g = store(Game("avg.mgx", 0, {{"Rated"}, {"Fresh", 2, 1, 2}}));
+        CRecordedGame g = store(Game("avg.mgx", 0, { { "Rated" }, { "Fresh", 2, 1, 2 } }));
         QCOMPARE(g.players[2].rating, 1600);
         QCOMPARE(g.players[1].rating, 2000);
         auto r = m_db->CreateStatement("SELECT Rating FROM recgame WHERE Id_Rec_Game = ?1");
@@ -75,24 +75,24 @@ private Q_SLOTS:
         QVERIFY(m_db->ExecuteSql("INSERT INTO players VALUES (NULL, 'Twice', 1700, 0, 0)"));
         QVERIFY(m_db->ExecuteSql("INSERT INTO players VALUES (NULL, 'Twice', 1900, 1, 12)"));
         const int rowOn1 = int(m_db->LastInsertId());
-        CRecordedGame on1 = store(Game("twice1.mgx", 0, {{"twice"}, {"Other", 2, 1, 2}}), 1);
+        CRecordedGame on1 = store(Game("twice1.mgx", 0, { { "twice" }, { "Other", 2, 1, 2 } }), 1);
         QCOMPARE(on1.players[1].catalogueId, rowOn1);
         QCOMPARE(on1.players[1].country, 12);
         QCOMPARE(on1.players[1].rating, 1900);
-        CRecordedGame on4 = store(Game("twice4.mgx", 0, {{"Twice"}, {"Other", 2, 1, 2}}), 4);
+        CRecordedGame on4 = store(Game("twice4.mgx", 0, { { "Twice" }, { "Other", 2, 1, 2 } }), 4);
         QVERIFY(on4.players[1].catalogueId != rowOn1);
         QCOMPARE(on4.players[1].country, 12);
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM players WHERE Nick = 'Twice'"), 3);
         // Stored again on 4: the new row is found, not added a second time.
-        store(Game("twice4b.mgx", 0, {{"Twice"}, {"Other", 2, 1, 2}}), 4);
+        store(Game("twice4b.mgx", 0, { { "Twice" }, { "Other", 2, 1, 2 } }), 4);
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM players WHERE Nick = 'Twice'"), 3);
     }
 
     void hostileNames_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *n : {"Nick", "Rating", "a\"b", "x'); DROP TABLE players;--", "100%", "%", "a_b", "_",
-                              "Id_Player", "\"\"", "Ünïcödé 扫荡"})
+        for (const char *n : { "Nick", "Rating", "a\"b", "x'); DROP TABLE players;--", "100%", "%", "a_b", "_",
+                 "Id_Player", "\"\"", "Ünïcödé 扫荡" })
             QTest::addRow("%s", n) << QString::fromUtf8(n);
     }
     void hostileNames()
@@ -100,14 +100,14 @@ private Q_SLOTS:
         QFETCH(QString, name);
         const int playersBefore = Count(*m_db, "SELECT COUNT(*) FROM players");
         const QString file = name + QStringLiteral(".mgx");
-        CRecordedGame g = store(Game(file, 0, {{name}, {"Plain Opponent", 2, 1, 2}}, 1, 44, name));
+        CRecordedGame g = store(Game(file, 0, { { name }, { "Plain Opponent", 2, 1, 2 } }, 1, 44, name));
         QVERIFY(g.catalogueId > 0);
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM players WHERE Nick = ?1", {name}), 1);
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM maps WHERE Name = ?1", {name}), 1);
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM players WHERE Nick = ?1", { name }), 1);
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM maps WHERE Name = ?1", { name }), 1);
         // A second game of the same player adds no player and no map.
-        CRecordedGame again = store(Game(file + "2", 0, {{name}, {"Plain Opponent", 2, 1, 2}}, 1, 44, name));
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM players WHERE Nick = ?1", {name}), 1);
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM maps WHERE Name = ?1", {name}), 1);
+        CRecordedGame again = store(Game(file + "2", 0, { { name }, { "Plain Opponent", 2, 1, 2 } }, 1, 44, name));
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM players WHERE Nick = ?1", { name }), 1);
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM maps WHERE Name = ?1", { name }), 1);
         QVERIFY(Count(*m_db, "SELECT COUNT(*) FROM players") <= playersBefore + 2);
         QCOMPARE(again.players[1].catalogueId, g.players[1].catalogueId);
 
@@ -122,8 +122,8 @@ private Q_SLOTS:
     void relativeTeamsAndLoadOrder()
     {
         // 2 vs 2 recorded by a player of team 2: that team becomes team 1.
-        CRecordedGame g = store(Game("teams.mgx", 0,
-                                     {{"T1a", 1, 0, 1}, {"T2a", 2, 1, 2}, {"T1b", 3, 2, 1}, {"T2b", 4, 3, 2}}, 4));
+        CRecordedGame g = store(Game(
+            "teams.mgx", 0, { { "T1a", 1, 0, 1 }, { "T2a", 2, 1, 2 }, { "T1b", 3, 2, 1 }, { "T2b", 4, 3, 2 } }, 4));
         QVERIFY(g.catalogueId > 0);
         auto rows = m_db->CreateStatement(
             "SELECT p.Nick, rp.Id_Team FROM recgame_players rp JOIN players p USING (Id_Player) WHERE "
@@ -132,7 +132,7 @@ private Q_SLOTS:
         QStringList got;
         while (rows->NextRow())
             got << rows->ColumnText(0) + ":" + QString::number(rows->ColumnInt(1));
-        QCOMPARE(got, (QStringList{"T1a:2", "T2a:1", "T1b:2", "T2b:1"}));
+        QCOMPARE(got, (QStringList { "T1a:2", "T2a:1", "T1b:2", "T2b:1" }));
 
         CRecordedGame loaded;
         QVERIFY(Catalogue::LoadById(loaded, g.catalogueId, *m_db, true, m_env.path() + "/"));
@@ -164,7 +164,7 @@ private Q_SLOTS:
 
     void sameFileIsStoredOnce()
     {
-        CRecordedGame a = Game("dup.mgx", 4242, {{"D1"}, {"D2", 2, 1, 2}});
+        CRecordedGame a = Game("dup.mgx", 4242, { { "D1" }, { "D2", 2, 1, 2 } });
         CRecordedGame b = a;
         QVERIFY(Catalogue::StoreInCatalogue(a, *m_db, 1));
         QVERIFY(Catalogue::StoreInCatalogue(b, *m_db, 1));
@@ -174,41 +174,42 @@ private Q_SLOTS:
 
     void renamesAndDeletes()
     {
-        CRecordedGame a = Game("old name.mgx", 11, {{"R1"}, {"R2", 2, 1, 2}});
-        CRecordedGame b = Game("OLD NAME.mgx", 12, {{"R1"}, {"R2", 2, 1, 2}});
-        CRecordedGame c = Game("other.mgx", 13, {{"R1"}, {"R2", 2, 1, 2}});
+        CRecordedGame a = Game("old name.mgx", 11, { { "R1" }, { "R2", 2, 1, 2 } });
+        CRecordedGame b = Game("OLD NAME.mgx", 12, { { "R1" }, { "R2", 2, 1, 2 } });
+        CRecordedGame c = Game("other.mgx", 13, { { "R1" }, { "R2", 2, 1, 2 } });
         QVERIFY(Catalogue::StoreInCatalogue(a, *m_db, 1));
         QVERIFY(Catalogue::StoreInCatalogue(b, *m_db, 1));
         QVERIFY(Catalogue::StoreInCatalogue(c, *m_db, 1));
         QVERIFY(Catalogue::RenameByName(*m_db, "old name.mgx", "new \"name\".mgx"));
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = ?1", {"new \"name\".mgx"}), 2);
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = ?1", { "new \"name\".mgx" }), 2);
         QVERIFY(Catalogue::RenameById(*m_db, "solo.mgx", c.catalogueId));
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'solo.mgx'"), 1);
         const int players = Count(*m_db, "SELECT COUNT(*) FROM players");
-        QVERIFY(Catalogue::DeleteManyFromCatalogue({a.catalogueId, 0, -3, b.catalogueId}, *m_db));
+        QVERIFY(Catalogue::DeleteManyFromCatalogue({ a.catalogueId, 0, -3, b.catalogueId }, *m_db));
         QVERIFY(Catalogue::DeleteFromCatalogue(c.catalogueId, *m_db));
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE Id_Rec_Game IN (?1, ?2, ?3)",
-                       {a.catalogueId, b.catalogueId, c.catalogueId}),
-                 0);
+                     { a.catalogueId, b.catalogueId, c.catalogueId }),
+            0);
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame_players WHERE Id_Rec_Game IN (?1, ?2, ?3)",
-                       {a.catalogueId, b.catalogueId, c.catalogueId}),
-                 0);
+                     { a.catalogueId, b.catalogueId, c.catalogueId }),
+            0);
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM players"), players);
         QVERIFY(Catalogue::DeleteManyFromCatalogue({}, *m_db));
     }
 
     void everyGameHasItsPlayerRows()
     {
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame r WHERE NOT EXISTS (SELECT 1 FROM recgame_players rp "
-                              "WHERE rp.Id_Rec_Game = r.Id_Rec_Game)"),
-                 0);
+        QCOMPARE(Count(*m_db,
+                     "SELECT COUNT(*) FROM recgame r WHERE NOT EXISTS (SELECT 1 FROM recgame_players rp "
+                     "WHERE rp.Id_Rec_Game = r.Id_Rec_Game)"),
+            0);
     }
 
     void corpusRecordingsRoundTrip_data()
     {
         QTest::addColumn<QString>("file");
-        for (const char *f : {"aoc-1.0c.mgx", "aoc-1.0.mgx", "coop.mgx", "hd-8players.mgx", "up1.4.mgz",
-                              "scenario-with-messages.mgz", "hd-coop-chat.mgx2"})
+        for (const char *f : { "aoc-1.0c.mgx", "aoc-1.0.mgx", "coop.mgx", "hd-8players.mgx", "up1.4.mgz",
+                 "scenario-with-messages.mgz", "hd-coop-chat.mgx2" })
             QTest::addRow("%s", f) << QString::fromLatin1(f);
     }
     void corpusRecordingsRoundTrip()

@@ -36,8 +36,8 @@ private:
         QProcess p;
         p.start(qEnvironmentVariable("VELLUMCAST_CLI"), args);
         p.waitForFinished(timeoutMs);
-        return Run{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
-                   p.readAllStandardError()};
+        return Run { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardOutput(),
+            p.readAllStandardError() };
     }
 
     static int count(const QString &sql)
@@ -56,10 +56,10 @@ private:
         check.reset();
         QCOMPARE(count("SELECT COUNT(*) FROM recgame r WHERE NOT EXISTS (SELECT 1 FROM recgame_players rp WHERE "
                        "rp.Id_Rec_Game = r.Id_Rec_Game)"),
-                 0);
+            0);
         QCOMPARE(count("SELECT COUNT(*) FROM recgame_players rp WHERE NOT EXISTS (SELECT 1 FROM recgame r WHERE "
                        "rp.Id_Rec_Game = r.Id_Rec_Game)"),
-                 0);
+            0);
         QCOMPARE(count("SELECT COUNT(*) - COUNT(DISTINCT File_Name || '/' || File_Size) FROM recgame"), 0);
     }
 
@@ -73,19 +73,24 @@ private:
         QStringList sources;
         const QString corpus = TestEnv::corpusDir();
         if (!corpus.isEmpty())
-            for (const char *f : {"aoc-1.0c.mgx", "coop.mgx", "hd-8players.mgx", "up1.4.mgz", "hd-coop-chat.mgx2"})
+            for (const char *f : { "aoc-1.0c.mgx", "coop.mgx", "hd-8players.mgx", "up1.4.mgz", "hd-coop-chat.mgx2" })
                 sources << corpus + QLatin1Char('/') + QLatin1String(f);
         if (sources.isEmpty()) {
             for (int i = 0; i < 5; ++i) {
                 const QString path = m_env.file(QStringLiteral("fixture%1.mgx").arg(i));
-                Fixture::Write(path, Fixture::Recording(HeaderBuilder::Duel("P" + QByteArray::number(i), "Q").build(),
-                                                        BodyBuilder().timeStep(60000 * (i + 1)).build()));
+                Fixture::Write(path,
+                    Fixture::Recording(HeaderBuilder::Duel("P" + QByteArray::number(i), "Q").build(),
+                        BodyBuilder().timeStep(60000 * (i + 1)).build()));
                 sources << path;
             }
         }
         for (int i = 0; i < n; ++i) {
             const QString source = sources[i % sources.size()];
-            const QString target = folder + QStringLiteral("game %1 %2 %3").arg(name).arg(i, 4, 10, QLatin1Char('0')).arg(QFileInfo(source).fileName());
+            const QString target = folder
+                + QStringLiteral("game %1 %2 %3")
+                      .arg(name)
+                      .arg(i, 4, 10, QLatin1Char('0'))
+                      .arg(QFileInfo(source).fileName());
             if (::link(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) != 0
                 && !QFile::link(source, target))
                 QFile::copy(source, target);
@@ -98,26 +103,26 @@ private Q_SLOTS:
     {
         QVERIFY(!qEnvironmentVariable("VELLUMCAST_CLI").isEmpty());
         Catalogue::SetFatalHandler([](const QString &) {});
-        QCOMPARE(run({"db", "stats"}).exitCode, 0); // the first command prepares the catalogue
+        QCOMPARE(run({ "db", "stats" }).exitCode, 0); // the first command prepares the catalogue
     }
 
     void exitCodes_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
-        QTest::addRow("scan without folder") << QStringList{"scan"} << 2;
-        QTest::addRow("scan of a missing folder") << QStringList{"scan", "/no/such/folder"} << 1;
-        QTest::addRow("list with a bad sort") << QStringList{"list", "--sort", "colour", "."} << 2;
-        QTest::addRow("search with a bad mode") << QStringList{"search", "--mode", "some", "."} << 2;
-        QTest::addRow("search without matches") << QStringList{"search", "--rating-min", "1800", "--rating-max",
-                                                               "1700", "."} << 1;
-        QTest::addRow("show unknown id") << QStringList{"show", "999999"} << 1;
-        QTest::addRow("set-platform bad platform") << QStringList{"set-platform", "x.mgx", "ChinaZone"} << 2;
-        QTest::addRow("db unknown") << QStringList{"db", "vacuum"} << 2;
-        QTest::addRow("db rebuild bad copy") << QStringList{"db", "rebuild", "--copy", "some"} << 2;
-        QTest::addRow("top unknown platform") << QStringList{"top", "7"} << 2;
-        QTest::addRow("players unknown option") << QStringList{"players", "--colour", "red"} << 2;
-        QTest::addRow("players") << QStringList{"players", "--json"} << 0;
+        QTest::addRow("scan without folder") << QStringList { "scan" } << 2;
+        QTest::addRow("scan of a missing folder") << QStringList { "scan", "/no/such/folder" } << 1;
+        QTest::addRow("list with a bad sort") << QStringList { "list", "--sort", "colour", "." } << 2;
+        QTest::addRow("search with a bad mode") << QStringList { "search", "--mode", "some", "." } << 2;
+        QTest::addRow("search without matches")
+            << QStringList { "search", "--rating-min", "1800", "--rating-max", "1700", "." } << 1;
+        QTest::addRow("show unknown id") << QStringList { "show", "999999" } << 1;
+        QTest::addRow("set-platform bad platform") << QStringList { "set-platform", "x.mgx", "ChinaZone" } << 2;
+        QTest::addRow("db unknown") << QStringList { "db", "vacuum" } << 2;
+        QTest::addRow("db rebuild bad copy") << QStringList { "db", "rebuild", "--copy", "some" } << 2;
+        QTest::addRow("top unknown platform") << QStringList { "top", "7" } << 2;
+        QTest::addRow("players unknown option") << QStringList { "players", "--colour", "red" } << 2;
+        QTest::addRow("players") << QStringList { "players", "--json" } << 0;
     }
     void exitCodes()
     {
@@ -133,18 +138,18 @@ private Q_SLOTS:
     {
         const QString folder = m_env.file("small") + QLatin1Char('/');
         QDir().mkpath(folder + "sub");
-        Fixture::Write(folder + "one.mgx", Fixture::Recording(HeaderBuilder::Duel("Nick", "Rating").build(),
-                                                              BodyBuilder().timeStep(600000).build()));
-        Fixture::Write(folder + "two.MGZ", Fixture::Recording(HeaderBuilder::Duel("a\"b", "100%").build(),
-                                                              BodyBuilder().timeStep(1200000).build()));
+        Fixture::Write(folder + "one.mgx",
+            Fixture::Recording(HeaderBuilder::Duel("Nick", "Rating").build(), BodyBuilder().timeStep(600000).build()));
+        Fixture::Write(folder + "two.MGZ",
+            Fixture::Recording(HeaderBuilder::Duel("a\"b", "100%").build(), BodyBuilder().timeStep(1200000).build()));
         Fixture::Write(folder + "broken.mgx", "garbage");
         Fixture::Write(folder + "pack.zip", "zip");
 
-        Run r = run({"scan", folder});
+        Run r = run({ "scan", folder });
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.out.contains("3 files, 2 stored, 1 failed"), r.out.constData());
 
-        r = run({"list", "--json", "--sort", "duration:desc", folder});
+        r = run({ "list", "--json", "--sort", "duration:desc", folder });
         QCOMPARE(r.exitCode, 0);
         const QJsonObject list = QJsonDocument::fromJson(r.out).object();
         QCOMPARE(list["files"].toInt(), 4);
@@ -152,9 +157,9 @@ private Q_SLOTS:
         QStringList order;
         for (const QJsonValue &v : list["rows"].toArray())
             order << v["name"].toString();
-        QCOMPARE(order, (QStringList{"..", "sub", "two.MGZ", "one.mgx", "broken.mgx", "pack.zip"}));
+        QCOMPARE(order, (QStringList { "..", "sub", "two.MGZ", "one.mgx", "broken.mgx", "pack.zip" }));
 
-        r = run({"show", "--json", folder + "two.MGZ"});
+        r = run({ "show", "--json", folder + "two.MGZ" });
         QCOMPARE(r.exitCode, 0);
         const QJsonObject shown = QJsonDocument::fromJson(r.out).object();
         QVERIFY(shown["id"].toInt() > 0);
@@ -162,17 +167,17 @@ private Q_SLOTS:
         QCOMPARE(shown["ratings"].toArray().size(), 2);
         QCOMPARE(shown["ratings"].toArray().at(0).toObject()["rating"].toInt(), 1600);
 
-        for (const char *nick : {"Nick", "a\"b", "100%", "Rating"}) {
-            r = run({"search", "--json", "--mode", "all", "--player", QString::fromUtf8(nick), folder});
+        for (const char *nick : { "Nick", "a\"b", "100%", "Rating" }) {
+            r = run({ "search", "--json", "--mode", "all", "--player", QString::fromUtf8(nick), folder });
             QCOMPARE(r.exitCode, 0);
             QCOMPARE(QJsonDocument::fromJson(r.out).object()["files"].toInt(), 1);
         }
-        r = run({"set-platform", "--json", folder + "one.mgx", "IGZ RM"});
+        r = run({ "set-platform", "--json", folder + "one.mgx", "IGZ RM" });
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(r.out).object()["platform"].toInt(), 4);
-        r = run({"top", "--json", "igz rm"});
+        r = run({ "top", "--json", "igz rm" });
         QCOMPARE(QJsonDocument::fromJson(r.out).object()["players"].toArray().size(), 2);
-        r = run({"reanalyze", folder + "one.mgx"});
+        r = run({ "reanalyze", folder + "one.mgx" });
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains("GP RM"));
         verifyConsistent();
@@ -184,18 +189,17 @@ private Q_SLOTS:
         const int n = 800;
         const QString folder = bigFolder("big", n);
         QProcess scan;
-        scan.start(qEnvironmentVariable("VELLUMCAST_CLI"), {"scan", folder});
+        scan.start(qEnvironmentVariable("VELLUMCAST_CLI"), { "scan", folder });
         QVERIFY(scan.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(count(QStringLiteral("SELECT COUNT(*) FROM recgame WHERE File_Name LIKE 'game %'"))
-                                     >= 20,
-                                 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            count(QStringLiteral("SELECT COUNT(*) FROM recgame WHERE File_Name LIKE 'game %'")) >= 20, 60000);
         scan.kill(); // SIGKILL
         QVERIFY(scan.waitForFinished());
         const int stored = count("SELECT COUNT(*) FROM recgame WHERE File_Name LIKE 'game %'");
         QVERIFY2(stored < n, "the scan finished before it could be killed");
         verifyConsistent();
 
-        const Run second = run({"scan", folder});
+        const Run second = run({ "scan", folder });
         QCOMPARE(second.exitCode, 0);
         QCOMPARE(count("SELECT COUNT(*) FROM recgame WHERE File_Name LIKE 'game %'"), n);
         verifyConsistent();
@@ -207,7 +211,7 @@ private Q_SLOTS:
         const QString folder = bigFolder("interrupted", n);
         const int before = count("SELECT COUNT(*) FROM recgame");
         QProcess scan;
-        scan.start(qEnvironmentVariable("VELLUMCAST_CLI"), {"scan", folder});
+        scan.start(qEnvironmentVariable("VELLUMCAST_CLI"), { "scan", folder });
         QVERIFY(scan.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(count("SELECT COUNT(*) FROM recgame") >= before + 10, 60000);
         ::kill(pid_t(scan.processId()), SIGINT);
@@ -229,8 +233,8 @@ private Q_SLOTS:
         const int before = count("SELECT COUNT(*) FROM recgame");
         QProcess a;
         QProcess b;
-        a.start(qEnvironmentVariable("VELLUMCAST_CLI"), {"scan", "--json", folder});
-        b.start(qEnvironmentVariable("VELLUMCAST_CLI"), {"scan", "--json", folder});
+        a.start(qEnvironmentVariable("VELLUMCAST_CLI"), { "scan", "--json", folder });
+        b.start(qEnvironmentVariable("VELLUMCAST_CLI"), { "scan", "--json", folder });
         QVERIFY(a.waitForFinished(240000));
         QVERIFY(b.waitForFinished(240000));
         QCOMPARE(a.exitCode(), 0);
@@ -240,7 +244,7 @@ private Q_SLOTS:
         QCOMPARE(ra["failed"].toInt() + rb["failed"].toInt(), 0);
         QCOMPARE(count("SELECT COUNT(*) FROM recgame") - before, n);
         verifyConsistent();
-        QCOMPARE(run({"scan", folder}).out.trimmed().left(8), QByteArray("0 files,"));
+        QCOMPARE(run({ "scan", folder }).out.trimmed().left(8), QByteArray("0 files,"));
     }
 };
 

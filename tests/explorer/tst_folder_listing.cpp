@@ -77,8 +77,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("files");
         QTest::addRow("archives shown") << true << true
-                                        << QStringList{"..", "sub", "A.MGX", "b.mgz", "c.mgx2", "d.zip", "e.RAR"} << 5;
-        QTest::addRow("archives hidden") << false << false << QStringList{"..", "sub", "A.MGX", "b.mgz", "c.mgx2"} << 3;
+                                        << QStringList { "..", "sub", "A.MGX", "b.mgz", "c.mgx2", "d.zip", "e.RAR" }
+                                        << 5;
+        QTest::addRow("archives hidden") << false << false << QStringList { "..", "sub", "A.MGX", "b.mgz", "c.mgx2" }
+                                         << 3;
     }
     void fillListsFoldersFirstAndCountsFiles()
     {
@@ -88,9 +90,9 @@ private Q_SLOTS:
         QFETCH(int, files);
         const QString folder = newFolder();
         QDir().mkpath(folder + "sub");
-        for (const char *f : {"A.MGX", "b.mgz", "c.mgx2", "d.zip", "e.RAR", "notes.txt", "f.mgx.bak"})
+        for (const char *f : { "A.MGX", "b.mgz", "c.mgx2", "d.zip", "e.RAR", "notes.txt", "f.mgx.bak" })
             write(folder + f, "x");
-        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions{zip, rar}, GameColumn::Date);
+        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions { zip, rar }, GameColumn::Date);
         QCOMPARE(names(l), expected);
         QCOMPARE(l.files, files);
         QCOMPARE(l.recordings, 0);
@@ -99,7 +101,7 @@ private Q_SLOTS:
 
     void unreadableFolderIsEmpty()
     {
-        const CFolderListing l = FolderListing::Fill(m_env.file("missing/"), CFolderListingOptions{});
+        const CFolderListing l = FolderListing::Fill(m_env.file("missing/"), CFolderListingOptions {});
         QVERIFY(l.rows.isEmpty());
         QCOMPARE(l.files, 0);
     }
@@ -109,13 +111,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::addColumn<QStringList>("expected");
         // rows: "..", folder "zz", known k1 (map B, 10 min), known k2 (map A, 30 min), unknown u1, u2
-        QTest::addRow("name") << 1 << QStringList{"..", "zz", "k1", "k2", "u1", "u2"};
-        QTest::addRow("name descending") << -1 << QStringList{"..", "zz", "u2", "u1", "k2", "k1"};
-        QTest::addRow("map") << 3 << QStringList{"..", "zz", "k2", "k1", "u1", "u2"};
-        QTest::addRow("map descending keeps unknown last") << -3 << QStringList{"..", "zz", "k1", "k2", "u1", "u2"};
-        QTest::addRow("duration descending") << -5 << QStringList{"..", "zz", "k2", "k1", "u1", "u2"};
-        QTest::addRow("date descending keeps folders on top") << -6 << QStringList{"..", "zz", "u2", "u1", "k2", "k1"};
-        QTest::addRow("none") << 0 << QStringList{"..", "zz", "k1", "k2", "u1", "u2"};
+        QTest::addRow("name") << 1 << QStringList { "..", "zz", "k1", "k2", "u1", "u2" };
+        QTest::addRow("name descending") << -1 << QStringList { "..", "zz", "u2", "u1", "k2", "k1" };
+        QTest::addRow("map") << 3 << QStringList { "..", "zz", "k2", "k1", "u1", "u2" };
+        QTest::addRow("map descending keeps unknown last") << -3 << QStringList { "..", "zz", "k1", "k2", "u1", "u2" };
+        QTest::addRow("duration descending") << -5 << QStringList { "..", "zz", "k2", "k1", "u1", "u2" };
+        QTest::addRow("date descending keeps folders on top")
+            << -6 << QStringList { "..", "zz", "u2", "u1", "k2", "k1" };
+        QTest::addRow("none") << 0 << QStringList { "..", "zz", "k1", "k2", "u1", "u2" };
     }
     void sortingRules()
     {
@@ -140,8 +143,8 @@ private Q_SLOTS:
         folder.date = 999;
         // Unknown rows are inserted in reverse name order: equal rows keep
         // their order, and only the name column may reorder them.
-        QList<CGameRow> rows{file("u2", 0, "", 0, 50), file("k2", 2, "A", 1800, 20), folder,
-                             file("u1", 0, "", 0, 40), parent, file("k1", 1, "B", 600, 10)};
+        QList<CGameRow> rows { file("u2", 0, "", 0, 50), file("k2", 2, "A", 1800, 20), folder, file("u1", 0, "", 0, 40),
+            parent, file("k1", 1, "B", 600, 10) };
         if (key != 1 && key != -1 && key != 6 && key != -6 && key != 0)
             std::swap(rows[0], rows[3]); // put u1 before u2: equal unknown rows keep their order
         RowSorting::SortRows(rows, key);
@@ -167,7 +170,7 @@ private Q_SLOTS:
     {
         const QString folder = newFolder();
         write(folder + "duel.mgx", recording("Selma", "Tobias", 12));
-        CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions{});
+        CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions {});
         CGameRow row = rowNamed(l, "duel.mgx");
         QVERIFY(!row.IsKnown());
         CRecordedGame game;
@@ -182,7 +185,7 @@ private Q_SLOTS:
         QFile f(folder + "duel.mgx");
         const qint64 size = f.size();
         write(folder + "duel.mgx", QByteArray(int(size), 'z'));
-        l = FolderListing::Fill(folder, CFolderListingOptions{});
+        l = FolderListing::Fill(folder, CFolderListingOptions {});
         QCOMPARE(l.recordings, 1);
         QCOMPARE(rowNamed(l, "duel.mgx").catalogueId, row.catalogueId);
         QCOMPARE(rowNamed(l, "duel.mgx").viewName, QStringLiteral("Selma"));
@@ -201,7 +204,7 @@ private Q_SLOTS:
     {
         const QString folder = newFolder();
         write(folder + "broken.mgx", "not a recording at all");
-        CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions{});
+        CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions {});
         CGameRow row = rowNamed(l, "broken.mgx");
         CRecordedGame game;
         QCOMPARE(RowAnalysis::AnalyzeSelection(folder, row, game), RowAnalysis::Outcome::Failed);
@@ -213,7 +216,7 @@ private Q_SLOTS:
     {
         const QString folder = newFolder();
         write(folder + "dm.mgx", recording("Dora", "Max", 30, 2));
-        CGameRow row = rowNamed(FolderListing::Fill(folder, CFolderListingOptions{}), "dm.mgx");
+        CGameRow row = rowNamed(FolderListing::Fill(folder, CFolderListingOptions {}), "dm.mgx");
         CRecordedGame game;
         QCOMPARE(RowAnalysis::AnalyzeSelection(folder, row, game), RowAnalysis::Outcome::Stored);
         QCOMPARE(row.platform, 2); // DeathMatch default
@@ -253,22 +256,23 @@ private Q_SLOTS:
         write(folder + "s2.mgx", "corrupt");
         write(folder + "s3.mgx", recording("P3", "Q3"));
         Log::Clear();
-        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions{});
+        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions {});
         QCOMPARE(FullScan::CountCandidates(l.rows), 3);
-        std::atomic<bool> cancel{false};
+        std::atomic<bool> cancel { false };
         QStringList progress;
         QList<int> storedRows;
         int total = 0;
         CFullScanObserver o;
         o.started = [&](int t) { total = t; };
-        o.progress = [&](int done, int stored, int t) { progress << QStringLiteral("%1/%2/%3").arg(done).arg(stored).arg(t); };
+        o.progress
+            = [&](int done, int stored, int t) { progress << QStringLiteral("%1/%2/%3").arg(done).arg(stored).arg(t); };
         o.rowStored = [&](int index, const CGameRow &r) {
             storedRows << index;
             QVERIFY(r.IsKnown());
         };
         const CFullScanResult r = FullScan::Run(folder, l.rows, cancel, o);
         QCOMPARE(total, 3);
-        QCOMPARE(progress, (QStringList{"1/1/3", "2/1/3", "3/2/3"}));
+        QCOMPARE(progress, (QStringList { "1/1/3", "2/1/3", "3/2/3" }));
         QCOMPARE(r.stored, 2);
         QCOMPARE(r.failed, 1);
         QCOMPARE(r.recordings, 2);
@@ -279,11 +283,12 @@ private Q_SLOTS:
         QFile log(Log::FilePath());
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QByteArray bytes = log.readAll();
-        const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2);
+        const QString text
+            = QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2);
         QCOMPARE(text.count("FS ERROR WITH MGX: FILE: " + folder + "s2.mgx"), 1);
 
         // Everything stored: a second scan has nothing to do.
-        const CFolderListing again = FolderListing::Fill(folder, CFolderListingOptions{});
+        const CFolderListing again = FolderListing::Fill(folder, CFolderListingOptions {});
         QCOMPARE(again.recordings, 2);
         QCOMPARE(FullScan::CountCandidates(again.rows), 1);
     }
@@ -293,8 +298,8 @@ private Q_SLOTS:
         const QString folder = newFolder();
         for (int i = 0; i < 4; ++i)
             write(folder + QStringLiteral("c%1.mgx").arg(i), recording("C" + QByteArray::number(i), "D"));
-        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions{});
-        std::atomic<bool> cancel{false};
+        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions {});
+        std::atomic<bool> cancel { false };
         CFullScanObserver o;
         o.progress = [&](int done, int, int) {
             if (done == 2)
@@ -303,15 +308,15 @@ private Q_SLOTS:
         const CFullScanResult r = FullScan::Run(folder, l.rows, cancel, o);
         QVERIFY(r.cancelled);
         QCOMPARE(r.stored, 2);
-        QCOMPARE(FolderListing::Fill(folder, CFolderListingOptions{}).recordings, 2);
+        QCOMPARE(FolderListing::Fill(folder, CFolderListingOptions {}).recordings, 2);
     }
 
     void cancelledFillStopsEarly()
     {
         const QString folder = newFolder();
         write(folder + "x.mgx", "x");
-        std::atomic<bool> cancel{true};
-        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions{}, 0, &cancel);
+        std::atomic<bool> cancel { true };
+        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions {}, 0, &cancel);
         QVERIFY(l.cancelled);
         QCOMPARE(l.files, 0);
     }
@@ -323,8 +328,8 @@ private Q_SLOTS:
         write(folder + "beta two.mgx", recording("Someone", "Else"));
         write(folder + "alpha unknown.mgx", recording("Wanted", "Never"));
         write(folder + "alpha.zip", "zip");
-        CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions{});
-        for (const char *name : {"alpha one.mgx", "beta two.mgx"}) {
+        CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions {});
+        for (const char *name : { "alpha one.mgx", "beta two.mgx" }) {
             CGameRow row = rowNamed(l, name);
             CRecordedGame game;
             QCOMPARE(RowAnalysis::AnalyzeSelection(folder, row, game), RowAnalysis::Outcome::Stored);
@@ -335,7 +340,7 @@ private Q_SLOTS:
         QVERIFY(s.BuildQuery(q));
         QVERIFY(q.idsOnly);
         const CFolderListing found = FolderListing::SearchFill(folder, q);
-        QCOMPARE(names(found), QStringList{"alpha one.mgx"});
+        QCOMPARE(names(found), QStringList { "alpha one.mgx" });
         QCOMPARE(found.rows.first().viewName, QStringLiteral("Wanted"));
         QCOMPARE(found.files, 1);
         QVERIFY(FolderListing::MatchesPattern("Alpha One.MGX", "alpha*"));

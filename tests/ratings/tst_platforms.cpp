@@ -97,10 +97,10 @@ private Q_SLOTS:
 
     void everyServiceNameMapsToItsCountry()
     {
-        const QMap<QString, int> renamed{{"Colombia", 37},        {"Costa Rica", 40},       {"Czech Republic", 44},
-                                         {"Dominican Republic", 49}, {"Korea, South", 158}, {"New Zealand", 126},
-                                         {"Puerto Rico", 141},    {"Saudi Arabia", 147},    {"South Africa", 157},
-                                         {"United Kingdom", 181}, {"United States", 184},   {"Yugoslavia (Former)", 192}};
+        const QMap<QString, int> renamed { { "Colombia", 37 }, { "Costa Rica", 40 }, { "Czech Republic", 44 },
+            { "Dominican Republic", 49 }, { "Korea, South", 158 }, { "New Zealand", 126 }, { "Puerto Rico", 141 },
+            { "Saudi Arabia", 147 }, { "South Africa", 157 }, { "United Kingdom", 181 }, { "United States", 184 },
+            { "Yugoslavia (Former)", 192 } };
         for (int i = 0; i < Country::kServiceCount; ++i) {
             const QString name = Country::ServiceName(i);
             QVERIFY(!name.isEmpty());
