@@ -59,6 +59,15 @@ QString FlagCode(int country)
     return QString::fromLatin1(kCodes[country]);
 }
 
+QString FlagFile(int country)
+{
+    const QString code = FlagCode(country);
+    if (code.isEmpty())
+        return QString();
+    const QString file = flagDirectory() + code + QStringLiteral(".png");
+    return QFileInfo::exists(file) ? file : QString();
+}
+
 QPixmap Flag(int country)
 {
     static QHash<int, QPixmap> cache;

@@ -19,4 +19,8 @@ QString FlagCode(int country);
 
 QPixmap Flag(int country);
 
+// The file of the country's flag, empty when it has none (rich-text tooltips
+// show pictures by file).
+QString FlagFile(int country);
+
 } // namespace CountryFlags

@@ -3,20 +3,16 @@
 #include "ui/CivBadge.h"
 #include "ui/CountryFlags.h"
 
-#include <QBuffer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
 
-QString pixmapHtml(const QPixmap &pixmap)
+QString flagHtml(int country)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    pixmap.save(&buffer, "PNG");
-    return QStringLiteral("<img src=\"data:image/png;base64,%1\"/>").arg(QString::fromLatin1(png.toBase64()));
+    const QString file = CountryFlags::FlagFile(country);
+    return file.isEmpty() ? QString() : QStringLiteral("<img src=\"%1\"/> ").arg(file.toHtmlEscaped());
 }
 
 } // namespace
@@ -82,8 +78,8 @@ QString CPlayerRow::TooltipHtml(const CGameDetails::PlayerLine &player)
     const qsizetype blank = head.indexOf(QLatin1Char(' '));
     const QString title = blank >= 0 ? head.mid(blank + 1) : head;
     const bool marks[3] = {player.firstFeudal, player.firstCastle, player.firstImperial};
-    QString html = QStringLiteral("<p style='white-space:pre'>") + pixmapHtml(CountryFlags::Flag(player.country))
-        + QStringLiteral(" <b>") + title.toHtmlEscaped() + QStringLiteral("</b>");
+    QString html = QStringLiteral("<p style='white-space:pre'>") + flagHtml(player.country) + QStringLiteral("<b>")
+        + title.toHtmlEscaped() + QStringLiteral("</b>");
     int age = 0;
     for (const QString &line : lines) {
         QString text = line.toHtmlEscaped();

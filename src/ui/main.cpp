@@ -3,6 +3,7 @@
 #include "ui/MainFrame.h"
 #include "ui/VellumcastApp.h"
 #include "ui/Configuration.h"
+#include "ui/Splash.h"
 #include "ui/WaitDlg.h"
 #include "app/ShellStrings.h"
 #include "app/WaitJob.h"
@@ -48,7 +49,7 @@ int takeScreenshot(CMainFrame &frame, const QString &out, const QString &select,
     return 0;
 }
 
-// "--show configuration:N" or "--show wait": a picture of that dialog
+// "--show configuration:N", "--show wait" or "--show splash": a picture of that dialog
 // instead of the window, as the user sees it over the window.
 int takeDialogScreenshot(CMainFrame &frame, const QString &what, const QString &out)
 {
@@ -61,6 +62,8 @@ int takeDialogScreenshot(CMainFrame &frame, const QString &what, const QString &
         QCoreApplication::processEvents();
         return sheet.grab().save(out) ? 0 : 4;
     }
+    if (what == QLatin1String("splash"))
+        return CSplash::Picture(QStringLiteral("Translator Name"), 161).save(out) ? 0 : 4;
     if (what == QLatin1String("wait")) {
         bool saved = false;
         CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) {
@@ -98,7 +101,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption select(QStringLiteral("select"), QStringLiteral("File to select."), QStringLiteral("name"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"));
     const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Dialog to picture instead of the window."),
-                                  QStringLiteral("configuration:N|wait"));
+                                  QStringLiteral("configuration:N|wait|splash"));
     parser.addOptions({screenshot, path, select, size, show});
     parser.process(application);
 

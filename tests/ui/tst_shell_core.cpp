@@ -6,6 +6,7 @@
 #include "app/LanguageManager.h"
 #include "app/TextFormat.h"
 #include "recgame/RecordedGame.h"
+#include "ui/PlayerRow.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -219,6 +220,41 @@ private Q_SLOTS:
         QCOMPARE(d.ratingAverage, average);
         QCOMPARE(d.teamA.front().line.trimmed(), line);
         QVERIFY(d.teamA.front().tooltip.contains(QLatin1String("Feudal Age")));
+    }
+
+    void playerTooltip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("country");
+        QTest::addColumn<bool>("firstCastle");
+        QTest::addColumn<QStringList>("contains");
+        QTest::addColumn<QStringList>("absent");
+        QTest::addRow("flag and rating") << "Ann" << 65 << false
+                                         << QStringList{"de.png", "<b>Ann (1600)</b>", "Castle Age"}
+                                         << QStringList{"\u2605"};
+        QTest::addRow("no flag") << "Bob" << 0 << false << QStringList{"<b>Bob (1600)</b>"} << QStringList{"<img"};
+        QTest::addRow("first to the castle") << "Cy" << 0 << true
+                                             << QStringList{"<b>(--:--:--) Castle Age \u2605</b>"}
+                                             << QStringList{"Feudal Age \u2605"};
+        QTest::addRow("markup in a name stays text") << "<i>Di" << 0 << false << QStringList{"&lt;i&gt;Di"}
+                                                     << QStringList{"<i>"};
+    }
+    void playerTooltip()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, country);
+        QFETCH(bool, firstCastle);
+        QFETCH(QStringList, contains);
+        QFETCH(QStringList, absent);
+        CRecordedGame game = gameOf({{"x", 1, 1600}}, 1, 1);
+        game.players[1].name = name;
+        game.players[1].country = country;
+        game.players[1].firstCastle = firstCastle;
+        const QString html = CPlayerRow::TooltipHtml(CGameDetails::Describe(game).teamA.front());
+        for (const QString &text : contains)
+            QVERIFY2(html.contains(text), qPrintable(html));
+        for (const QString &text : absent)
+            QVERIFY2(!html.contains(text), qPrintable(html));
     }
 
     void languages_data()
