@@ -16,7 +16,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 // The cores of the game list: the fill and its counters, the sorting rules,
 // the analysis on selection, re-analysis, platform change and the full scan.
@@ -309,6 +311,34 @@ private Q_SLOTS:
         QVERIFY(r.cancelled);
         QCOMPARE(r.stored, 2);
         QCOMPARE(FolderListing::Fill(folder, CFolderListingOptions {}).recordings, 2);
+    }
+
+    void workerThreadSignalsTheScan()
+    {
+        const QString folder = newFolder();
+        write(folder + "w1.mgx", recording("W1", "V"));
+        write(folder + "w2.mgx", recording("W2", "V"));
+        const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions {});
+        QThread thread;
+        auto *worker = new CFullScanWorker(folder, l.rows);
+        worker->moveToThread(&thread);
+        connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
+        QSignalSpy started(worker, &CFullScanWorker::started);
+        QSignalSpy stored(worker, &CFullScanWorker::rowStored);
+        QSignalSpy finished(worker, &CFullScanWorker::finished);
+        thread.start();
+        QMetaObject::invokeMethod(worker, &CFullScanWorker::run, Qt::QueuedConnection);
+        QVERIFY(finished.wait(30000));
+        thread.quit();
+        QVERIFY(thread.wait(10000));
+        QCOMPARE(started.size(), 1);
+        QCOMPARE(started.first().first().toInt(), 2);
+        QCOMPARE(stored.size(), 2);
+        const CGameRow row = stored.first().at(1).value<CGameRow>();
+        QVERIFY(row.IsKnown());
+        const CFullScanResult result = finished.first().first().value<CFullScanResult>();
+        QCOMPARE(result.stored, 2);
+        QVERIFY(!result.cancelled);
     }
 
     void cancelledFillStopsEarly()
