@@ -443,6 +443,34 @@ private Q_SLOTS:
         QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList{"..", "sub"}));
     }
 
+    void folderBoxEntries()
+    {
+        const QString saveGames = m_env.file(QStringLiteral("SaveGame/"));
+        QVERIFY(QDir().mkpath(saveGames));
+        QVERIFY(Fixture::Write(saveGames + "saved.mgx", duel("Ann", "Bob", 5)));
+        CSettings::Instance().SetSaveGameFolder(saveGames);
+        openWindow();
+        CExplorerComboBox *box = m_frame->FolderBox();
+        QStringList entries;
+        for (int i = 0; i < box->count(); ++i)
+            entries << box->itemText(i);
+        // The current folder is not one of the fixed places, so it is shown first.
+        QCOMPARE(entries.mid(0, 5), (QStringList{QDir::toNativeSeparators(folderPath()), "Desktop", "Documents",
+                                                 "SaveGames", "Computer"}));
+        QCOMPARE(entries.last(), QStringLiteral("Browse..."));
+
+        emit box->activated(entries.indexOf(QStringLiteral("SaveGames")));
+        QCOMPARE(CSettings::Instance().CurrentPath(), saveGames);
+        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList{"..", "saved.mgx"}));
+        QCOMPARE(box->currentText(), QStringLiteral("SaveGames"));
+        // Listing the SaveGame folder: nothing can be moved or copied there.
+        select(QStringLiteral("saved.mgx"));
+        QTRY_VERIFY(m_frame->FormView()->IsShowingGame());
+        CommandContext context;
+        context.inSaveGameFolder = true;
+        QVERIFY(!IsCommandEnabled(Cmd::MoveSaveGame, m_frame->ListView()->State(), context));
+    }
+
     void changingThePlatform()
     {
         QVERIFY(Fixture::Write(folderPath() + "game.mgx", duel("Ann", "Bob", 5)));

@@ -68,6 +68,21 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(home + QStringLiteral("/recgame.db")));
     }
 
+    void eachRunStartsAFreshLog()
+    {
+        const QString home = m_env.file(QStringLiteral("log-home"));
+        QVERIFY(QDir().mkpath(home));
+        QFile old(home + QStringLiteral("/log.txt"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("left over from the last run");
+        old.close();
+        const Run run = runWindow(home, {QStringLiteral("--screenshot"), m_env.file(QStringLiteral("log.png"))});
+        QCOMPARE(run.exitCode, 0);
+        QFile log(home + QStringLiteral("/log.txt"));
+        QVERIFY(!log.open(QIODevice::ReadOnly) || !log.readAll().contains("left over"));
+        QVERIFY(QFile::exists(home + QStringLiteral("/recgame.db")));
+    }
+
     void screenshotOfASelectedGame_data()
     {
         QTest::addColumn<QString>("select");
