@@ -31,6 +31,8 @@ CFullScanResult Run(const QString &folder, const QList<CGameRow> &rows, const st
     for (const CGameRow &row : rows)
         result.recordings += row.isFile && row.IsKnown() ? 1 : 0;
     result.candidates = CountCandidates(rows);
+    // The scan leaves a trail in the log, so that a scan that ended on a
+    // hostile file can be followed up to the file it was reading.
     Log::Write(QStringLiteral("BEGIN FULL SCAN ------ ELEMENTS (%1)").arg(rows.size()));
     Log::Write(QStringLiteral("FS - MGX COUNT (%1)").arg(result.candidates));
     if (result.candidates == 0)
@@ -39,6 +41,7 @@ CFullScanResult Run(const QString &folder, const QList<CGameRow> &rows, const st
     std::unique_ptr<CDbSQLite> db = Catalogue::OpenCatalogue();
     if (!db)
         return result;
+    Log::Write(QStringLiteral("New DB OK"));
     if (observer.started)
         observer.started(result.candidates);
 
@@ -52,6 +55,7 @@ CFullScanResult Run(const QString &folder, const QList<CGameRow> &rows, const st
         if (RowAnalysis::AnalyzeAndStore(folder, row, *game, *db, -1, &reason)) {
             ++result.stored;
             ++result.recordings;
+            Log::Write(QStringLiteral("Show MGX item"));
             if (observer.rowStored)
                 observer.rowStored(i, row);
         } else {
@@ -68,6 +72,7 @@ CFullScanResult Run(const QString &folder, const QList<CGameRow> &rows, const st
             result.cancelled = true;
             break;
         }
+        Log::Write(QStringLiteral("check Event Object: CONTINUE"));
     }
     Log::Write(QStringLiteral("SET STATUS PANEL %1 %2").arg(rows.size()).arg(result.recordings));
     Log::Write(result.cancelled ? QStringLiteral("FS - CANCELED") : QStringLiteral("NOTIFY END"));

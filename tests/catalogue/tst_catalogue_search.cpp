@@ -214,6 +214,26 @@ private Q_SLOTS:
         QCOMPARE(q.filePattern, pattern);
     }
 
+    void findPlayerIdsPutsTheExactNicknameFirst()
+    {
+        QList<int> exact;
+        for (const char *nick : { "dupa", "dupb", "dupc", "dupd", "dupe", "dup_", "dupf" }) {
+            auto s = m_db->CreateStatement("INSERT INTO players VALUES (NULL, ?1, 1600, 3, 0)");
+            s->BindText(1, QString::fromLatin1(nick));
+            QVERIFY(s->Execute());
+            if (QByteArray(nick) == "dup_")
+                exact << int(m_db->LastInsertId());
+        }
+        QList<int> ids;
+        QVERIFY(CSearcher::FindPlayerIds("  dup_ ", ids, *m_db));
+        QCOMPARE(ids.size(), 5);
+        QCOMPARE(ids.first(), exact.first());
+        QVERIFY(!CSearcher::FindPlayerIds("%%", ids, *m_db));
+        QVERIFY(ids.isEmpty());
+        QVERIFY(CSearcher::FindPlayerIds("%dupf%", ids, *m_db));
+        QCOMPARE(ids.size(), 1);
+    }
+
     void playerSearchAndTop()
     {
         QStringList ab = Maintenance::SearchPlayers("ab", -1, 0, 0, *m_db);
