@@ -32,8 +32,8 @@ CommandState CommandState::FromSelection(const QList<Row> &rows, bool browsingAr
     }
     // Several rows are renamed and zipped one by one by the rename formats,
     // which only make sense for recorded games read from disk.
-    const bool allGames = std::all_of(rows.begin(), rows.end(),
-                                      [](const Row &r) { return r.kind == RowKind::RecordedGame; });
+    const bool allGames
+        = std::all_of(rows.begin(), rows.end(), [](const Row &r) { return r.kind == RowKind::RecordedGame; });
     s.rename = inPlace && allGames;
     s.individualZips = inPlace && allGames;
     return s;

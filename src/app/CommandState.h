@@ -33,7 +33,7 @@ struct CommandContext
 {
     bool inSaveGameFolder = false;
     bool inDesktop = false;
-    bool gameProgramFound = false;   // 1.0c / 1.0e
+    bool gameProgramFound = false; // 1.0c / 1.0e
     bool version10Found = false;
 };
 

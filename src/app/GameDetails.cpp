@@ -34,18 +34,17 @@ CGameDetails::PlayerLine describePlayer(const CRecordedGame &game, int slot, boo
     line.firstImperial = p.firstImperial;
     const QString civ = CRecordedGame::CivilizationName(p.civilization);
     const bool noRating = unrated || game.gameType == CRecordedGame::kGameTypeScenario;
-    line.line = noRating ? FormatText(LoadString(StringId::CivilizationLine), {civ})
-                         : FormatText(LoadString(StringId::RatingLine), {civ, p.rating});
+    line.line = noRating ? FormatText(LoadString(StringId::CivilizationLine), { civ })
+                         : FormatText(LoadString(StringId::RatingLine), { civ, p.rating });
     const int flag = kFlagBitmapBase + p.country;
     if (unrated)
         line.tooltip = FormatText(LoadString(StringId::IpTooltip),
-                                  {flag, int(p.firstFeudal), int(p.firstCastle), int(p.firstImperial), p.colour,
-                                   p.name, ageTime(p.feudalTime), ageTime(p.castleTime), ageTime(p.imperialTime)});
+            { flag, int(p.firstFeudal), int(p.firstCastle), int(p.firstImperial), p.colour, p.name,
+                ageTime(p.feudalTime), ageTime(p.castleTime), ageTime(p.imperialTime) });
     else
         line.tooltip = FormatText(LoadString(StringId::PlayerTooltip),
-                                  {flag, int(p.firstFeudal), int(p.firstCastle), int(p.firstImperial), p.colour,
-                                   p.name, p.rating, ageTime(p.feudalTime), ageTime(p.castleTime),
-                                   ageTime(p.imperialTime)});
+            { flag, int(p.firstFeudal), int(p.firstCastle), int(p.firstImperial), p.colour, p.name, p.rating,
+                ageTime(p.feudalTime), ageTime(p.castleTime), ageTime(p.imperialTime) });
     return line;
 }
 
@@ -77,8 +76,8 @@ CGameDetails CGameDetails::Describe(const CRecordedGame &game)
         if (occupied(p) && p.rating > 0)
             ratingSum += p.rating, ++rated;
     }
-    d.ratingAverage = (rated == 0 || unrated) ? LoadString(StringId::NoRating)
-                                              : QString::number(double(ratingSum) / rated, 'f', 2);
+    d.ratingAverage
+        = (rated == 0 || unrated) ? LoadString(StringId::NoRating) : QString::number(double(ratingSum) / rated, 'f', 2);
 
     // The point-of-view player's team against everybody else; a team of
     // "none" is the player alone.

@@ -13,17 +13,17 @@ struct CGameDetails
     {
         int slot = 0;
         QString name;
-        QString line;        // " Franks - Rating: 1650" or " Franks"
+        QString line; // " Franks - Rating: 1650" or " Franks"
         int civilization = 0; // 1..18 draws a badge; other values draw none
         int colour = 0;
         int country = 0;
-        QString tooltip;     // the tooltip text with its leading marks line
+        QString tooltip; // the tooltip text with its leading marks line
         bool firstFeudal = false;
         bool firstCastle = false;
         bool firstImperial = false;
     };
 
-    QString chat;            // pre-game chat followed by the game chat
+    QString chat; // pre-game chat followed by the game chat
     QString type;
     QString map;
     QString players;

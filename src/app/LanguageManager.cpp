@@ -17,9 +17,9 @@ const QString kSuffix = QStringLiteral(".qm");
 } // namespace
 
 CLanguageManager::CLanguageManager(const QString &translationsFolder)
-    : m_folder(Paths::WithSlash(translationsFolder.isEmpty()
-                                    ? Paths::ResourcesDirectory() + QStringLiteral("translations")
-                                    : translationsFolder))
+    : m_folder(
+        Paths::WithSlash(translationsFolder.isEmpty() ? Paths::ResourcesDirectory() + QStringLiteral("translations")
+                                                      : translationsFolder))
     , m_current(QString::fromLatin1(kOwnLanguage))
 {
 }
@@ -46,7 +46,7 @@ QStringList CLanguageManager::SystemLanguages()
 
 QString CLanguageManager::Initialise(const QString &stored, const QStringList &systemLanguages)
 {
-    QStringList candidates{stored};
+    QStringList candidates { stored };
     candidates << systemLanguages;
     for (const QString &language : std::as_const(candidates))
         if (tryLanguage(language))
@@ -102,9 +102,9 @@ bool CLanguageManager::loadExact(const QString &language)
 
 QStringList CLanguageManager::AvailableLanguages() const
 {
-    QStringList languages{QString::fromLatin1(kOwnLanguage)};
-    const QStringList files = QDir(m_folder).entryList({kPrefix + QStringLiteral("*") + kSuffix}, QDir::Files,
-                                                       QDir::Name);
+    QStringList languages { QString::fromLatin1(kOwnLanguage) };
+    const QStringList files
+        = QDir(m_folder).entryList({ kPrefix + QStringLiteral("*") + kSuffix }, QDir::Files, QDir::Name);
     for (const QString &file : files) {
         const QString language = file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
         if (!language.isEmpty() && !languages.contains(language))

@@ -30,7 +30,7 @@ QThread *CWaitJob::Start(const std::shared_ptr<CWaitJob> &job, Work work)
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     auto &list = running();
     list.removeIf([](const Running &r) { return r.thread.isNull(); });
-    list.append({thread, job});
+    list.append({ thread, job });
     thread->start();
     return thread;
 }

@@ -68,6 +68,6 @@ signals:
     void resultPosted(const QVariant &result);
 
 private:
-    std::atomic<bool> m_finished{false};
-    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_finished { false };
+    std::atomic<bool> m_stop { false };
 };

@@ -9,8 +9,14 @@ namespace CivBadge {
 QColor PlayerColour(int colour)
 {
     static const QColor colours[8] = {
-        QColor(0, 0, 255),     QColor(255, 0, 0),     QColor(0, 255, 0),   QColor(255, 255, 0),
-        QColor(0, 255, 255),   QColor(255, 0, 255),   QColor(67, 67, 67),  QColor(255, 130, 1),
+        QColor(0, 0, 255),
+        QColor(255, 0, 0),
+        QColor(0, 255, 0),
+        QColor(255, 255, 0),
+        QColor(0, 255, 255),
+        QColor(255, 0, 255),
+        QColor(67, 67, 67),
+        QColor(255, 130, 1),
     };
     return colours[(colour >= 0 && colour < 8) ? colour : 6];
 }

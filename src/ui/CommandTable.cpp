@@ -162,17 +162,17 @@ void CCommandTable::BuildMenuBar(QMenuBar *bar, QMenu **languageMenu)
     file->addAction(Action(Cmd::ChangeFolder));
     file->addAction(Action(Cmd::Search));
     file->addSeparator();
-    subMenu(file, tr("Launch The Conquerors"), {Cmd::Launch10c, Cmd::Launch10});
+    subMenu(file, tr("Launch The Conquerors"), { Cmd::Launch10c, Cmd::Launch10 });
     file->addSeparator();
     file->addAction(Action(Cmd::Exit));
 
     QMenu *edit = bar->addMenu(tr("&Edit"));
-    subMenu(edit, tr("Add to a Zip File"), {Cmd::ZipAsk, Cmd::ZipCurrent, Cmd::ZipDesktop});
-    subMenu(edit, tr("Add to Individual Zip Files"), {Cmd::ZipEachAsk, Cmd::ZipEachCurrent, Cmd::ZipEachDesktop});
+    subMenu(edit, tr("Add to a Zip File"), { Cmd::ZipAsk, Cmd::ZipCurrent, Cmd::ZipDesktop });
+    subMenu(edit, tr("Add to Individual Zip Files"), { Cmd::ZipEachAsk, Cmd::ZipEachCurrent, Cmd::ZipEachDesktop });
     edit->addSeparator();
     edit->addAction(Action(Cmd::Rename));
-    subMenu(edit, tr("Move to"), {Cmd::MoveAsk, Cmd::MoveSaveGame, Cmd::MoveDesktop});
-    subMenu(edit, tr("Copy to"), {Cmd::CopyAsk, Cmd::CopySaveGame, Cmd::CopyDesktop});
+    subMenu(edit, tr("Move to"), { Cmd::MoveAsk, Cmd::MoveSaveGame, Cmd::MoveDesktop });
+    subMenu(edit, tr("Copy to"), { Cmd::CopyAsk, Cmd::CopySaveGame, Cmd::CopyDesktop });
     edit->addAction(Action(Cmd::Delete));
 
     QMenu *view = bar->addMenu(tr("&View"));
@@ -186,8 +186,8 @@ void CCommandTable::BuildMenuBar(QMenuBar *bar, QMenu **languageMenu)
     QMenu *game = bar->addMenu(tr("&Recorded Game"));
     game->addAction(Action(Cmd::RefreshRatings));
     subMenu(game, tr("Change Platform"),
-            {Cmd::PlatformZone, Cmd::PlatformIgzRm, Cmd::PlatformIgzDm, Cmd::PlatformGpRm, Cmd::PlatformGpDm,
-             Cmd::PlatformIp, Cmd::PlatformChinaZone});
+        { Cmd::PlatformZone, Cmd::PlatformIgzRm, Cmd::PlatformIgzDm, Cmd::PlatformGpRm, Cmd::PlatformGpDm,
+            Cmd::PlatformIp, Cmd::PlatformChinaZone });
     game->addAction(Action(Cmd::Reanalyze));
     game->addAction(Action(Cmd::EditPlayers));
     game->addAction(Action(Cmd::CopyDescription));
@@ -204,7 +204,7 @@ void CCommandTable::BuildMenuBar(QMenuBar *bar, QMenu **languageMenu)
     system->addAction(Action(Cmd::DatabaseManagement));
 
     QMenu *help = bar->addMenu(tr("&Help"));
-    for (int id : {Cmd::Site1, Cmd::Site2, Cmd::Site3, Cmd::Site4, Cmd::Site5, Cmd::Site6})
+    for (int id : { Cmd::Site1, Cmd::Site2, Cmd::Site3, Cmd::Site4, Cmd::Site5, Cmd::Site6 })
         help->addAction(Action(id));
     help->addSeparator();
     help->addAction(Action(Cmd::About));
@@ -246,17 +246,17 @@ void CCommandTable::FillPopupMenu(QMenu *menu) const
     for (int id = Cmd::RenameFormatFirst; id <= Cmd::RenameFormatLast; ++id)
         if (Action(id)->isVisible())
             menu->addAction(Action(id));
-    subMenu(menu, tr("&Move to ..."), {Cmd::PopupMoveAsk, Cmd::PopupMoveSaveGame, Cmd::PopupMoveDesktop});
-    subMenu(menu, tr("&Copy to ..."), {Cmd::PopupCopyAsk, Cmd::PopupCopySaveGame, Cmd::PopupCopyDesktop});
+    subMenu(menu, tr("&Move to ..."), { Cmd::PopupMoveAsk, Cmd::PopupMoveSaveGame, Cmd::PopupMoveDesktop });
+    subMenu(menu, tr("&Copy to ..."), { Cmd::PopupCopyAsk, Cmd::PopupCopySaveGame, Cmd::PopupCopyDesktop });
     menu->addAction(Action(Cmd::PopupDelete));
-    subMenu(menu, tr("&Add to a Zip File"), {Cmd::PopupZipAsk, Cmd::PopupZipCurrent, Cmd::PopupZipDesktop});
+    subMenu(menu, tr("&Add to a Zip File"), { Cmd::PopupZipAsk, Cmd::PopupZipCurrent, Cmd::PopupZipDesktop });
     subMenu(menu, tr("Add to a Zip as Individual Files"),
-            {Cmd::PopupZipEachAsk, Cmd::PopupZipEachCurrent, Cmd::PopupZipEachDesktop});
+        { Cmd::PopupZipEachAsk, Cmd::PopupZipEachCurrent, Cmd::PopupZipEachDesktop });
     menu->addAction(Action(Cmd::PopupReanalyze));
     menu->addAction(Action(Cmd::PopupRefreshRatings));
     subMenu(menu, tr("Change Platform"),
-            {Cmd::PopupPlatformZone, Cmd::PopupPlatformIgzRm, Cmd::PopupPlatformIgzDm, Cmd::PopupPlatformGpRm,
-             Cmd::PopupPlatformGpDm, Cmd::PopupPlatformIp, Cmd::PopupPlatformChinaZone});
+        { Cmd::PopupPlatformZone, Cmd::PopupPlatformIgzRm, Cmd::PopupPlatformIgzDm, Cmd::PopupPlatformGpRm,
+            Cmd::PopupPlatformGpDm, Cmd::PopupPlatformIp, Cmd::PopupPlatformChinaZone });
     menu->addAction(Action(Cmd::PopupEditPlayers));
     menu->addAction(Action(Cmd::PopupRefresh));
     menu->addAction(Action(Cmd::PopupCopyDescription));

@@ -31,15 +31,15 @@ CConfigFiles::CConfigFiles(QWidget *parent)
     m_customDate->setObjectName(QStringLiteral("customDate"));
     m_collision->setMaxLength(10);
     for (int i = 0; i < kDateFormats; ++i)
-        m_dateFormat->addItem(LoadString(StringId::DateFormatLabelBase + i),
-                              SourceString(StringId::DateFormatBase + i));
+        m_dateFormat->addItem(
+            LoadString(StringId::DateFormatLabelBase + i), SourceString(StringId::DateFormatBase + i));
     m_customDate->setToolTip(LoadString(StringId::InvalidNameCharacters));
 
     auto *collision = new QGroupBox(tr("When a file with the same name exists"), this);
     auto *collisionLayout = new QVBoxLayout(collision);
     auto *samples = new QLabel(tr("The new name gets this text and a number, for example:\n"
                                   "\"Arabia.mgx\" becomes \"Arabia Game 1.mgx\", \"Arabia Game 2.mgx\"..."),
-                               collision);
+        collision);
     samples->setWordWrap(true);
     collisionLayout->addWidget(samples);
     collisionLayout->addWidget(m_collision);

@@ -59,9 +59,9 @@ CConfigGeneral::CConfigGeneral(QWidget *parent)
     m_wineCommand->setObjectName(QStringLiteral("wineCommand"));
     m_codePage->setObjectName(QStringLiteral("codePage"));
     m_codePage->setEditable(true);
-    m_codePage->addItems({QStringLiteral("windows-1252"), QStringLiteral("windows-1251"), QStringLiteral("GBK"),
-                          QStringLiteral("Big5"), QStringLiteral("Shift_JIS"), QStringLiteral("EUC-KR"),
-                          QStringLiteral("windows-1250"), QStringLiteral("UTF-8")});
+    m_codePage->addItems({ QStringLiteral("windows-1252"), QStringLiteral("windows-1251"), QStringLiteral("GBK"),
+        QStringLiteral("Big5"), QStringLiteral("Shift_JIS"), QStringLiteral("EUC-KR"), QStringLiteral("windows-1250"),
+        QStringLiteral("UTF-8") });
 
     auto *game = new QGroupBox(tr("Game"), this);
     auto *grid = new QGridLayout(game);
@@ -116,7 +116,7 @@ CConfigGeneral::CConfigGeneral(QWidget *parent)
     });
     connect(browse10, &QPushButton::clicked, this, [this] {
         const QString file = QFileDialog::getOpenFileName(this, tr("The Conquerors Version 1.0:"), m_version10->text(),
-                                                          qtFilter(LoadString(StringId::Version10Filter)));
+            qtFilter(LoadString(StringId::Version10Filter)));
         if (!file.isEmpty())
             m_version10->setText(file);
     });

@@ -55,7 +55,7 @@ CExFormView::CExFormView(QWidget *parent)
     layout->addWidget(m_minimap, 0, Qt::AlignHCenter);
     layout->addLayout(form);
 
-    const QString titles[2] = {tr("Team A"), tr("Team B")};
+    const QString titles[2] = { tr("Team A"), tr("Team B") };
     for (int team = 0; team < 2; ++team) {
         m_teamBox[team] = new QGroupBox(titles[team], info);
         auto *rows = new QVBoxLayout(m_teamBox[team]);
@@ -105,7 +105,7 @@ void CExFormView::fitChat()
         return;
     const int total = m_split->height();
     const int chat = qMax(80, total - m_info->sizeHint().height());
-    m_split->setSizes({qMax(0, total - chat), chat});
+    m_split->setSizes({ qMax(0, total - chat), chat });
 }
 
 void CExFormView::resizeEvent(QResizeEvent *event)
@@ -165,7 +165,7 @@ void CExFormView::fillTeam(int team, const QList<CGameDetails::PlayerLine> &play
 
 void CExFormView::Clear()
 {
-    for (QLabel *label : {m_type, m_map, m_players, m_duration, m_platform, m_viewName, m_rating})
+    for (QLabel *label : { m_type, m_map, m_players, m_duration, m_platform, m_viewName, m_rating })
         label->clear();
     m_viewFlag->clear();
     m_viewName->setToolTip(QString());

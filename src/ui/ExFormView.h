@@ -31,7 +31,7 @@ public:
 
     // What the user reads, for tests and the screenshot tool.
     QString FieldText(const QString &field) const; // "type", "map", "players", "duration", "platform", "view", "rating"
-    QStringList TeamNames(int team) const;         // 0 = Team A, 1 = Team B
+    QStringList TeamNames(int team) const; // 0 = Team A, 1 = Team B
     QStringList TeamLines(int team) const;
     QString ChatText() const;
     bool MinimapHasTerrain() const;
@@ -56,7 +56,7 @@ private:
     QLabel *m_viewFlag = nullptr;
     QLabel *m_viewName = nullptr;
     QLabel *m_rating = nullptr;
-    QGroupBox *m_teamBox[2] = {nullptr, nullptr};
+    QGroupBox *m_teamBox[2] = { nullptr, nullptr };
     QList<CPlayerRow *> m_rows[2];
     QPlainTextEdit *m_chat;
     QWidget *m_info = nullptr;

@@ -68,7 +68,7 @@ CExListView::~CExListView() = default;
 
 void CExListView::InitialFill()
 {
-    static const int widths[] = {120, 124, 80, 60, 60, 120};
+    static const int widths[] = { 120, 124, 80, 60, 60, 120 };
     for (int c = 0; c < CGameListModel::ColumnCount; ++c)
         header()->resizeSection(c, widths[c]);
     const QByteArray saved = CSettings::OpenStore()->value(overviewKey()).toByteArray();
@@ -117,9 +117,8 @@ void CExListView::Refresh(bool threaded)
             if (generation == m_generation)
                 m_model->SetListing(v.value<CFolderListing>());
         });
-        const bool finished = CWaitDlg::RunJob(
-            this, LoadString(StringId::PleaseWaitTitle), LoadString(StringId::LoadingFiles), true, false, job,
-            [=](CWaitJob &j) {
+        const bool finished = CWaitDlg::RunJob(this, LoadString(StringId::PleaseWaitTitle),
+            LoadString(StringId::LoadingFiles), true, false, job, [=](CWaitJob &j) {
                 *result = FolderListing::Fill(folder, options, sortKey, &j.StopFlag());
                 if (j.StopRequested())
                     j.PostResult(QVariant::fromValue(*result));
@@ -253,7 +252,7 @@ void CExListView::FullScan()
     const QList<CGameRow> rows = m_model->Rows();
     if (FullScan::CountCandidates(rows) == 0) {
         // Nothing to analyse: the scan logs its count and shows no dialog.
-        std::atomic<bool> never{false};
+        std::atomic<bool> never { false };
         FullScan::Run(CSettings::Instance().CurrentPath(), rows, never);
         return;
     }
@@ -276,9 +275,8 @@ void CExListView::FullScan()
             m_model->SetCounters(m_model->FilesCounter(), m_model->GamesCounter() + 1);
     });
     Log::Write(QStringLiteral("FS - new theread OK"));
-    const bool finished = CWaitDlg::RunJob(
-        this, LoadString(StringId::PleaseWaitTitle), LoadString(StringId::ScanningDirectory), false, true, job,
-        [folder, rows](CWaitJob &j) {
+    const bool finished = CWaitDlg::RunJob(this, LoadString(StringId::PleaseWaitTitle),
+        LoadString(StringId::ScanningDirectory), false, true, job, [folder, rows](CWaitJob &j) {
             CFullScanObserver observer;
             observer.started = [&j](int total) { j.PostRange(total); };
             int lastStored = 0;

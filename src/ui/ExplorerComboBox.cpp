@@ -65,8 +65,8 @@ void CExplorerComboBox::ShowPath(const QString &path)
         return;
     }
     // The current path as the first entry, so the box always shows it.
-    insertItem(0, QFileIconProvider().icon(QAbstractFileIconProvider::Folder), QDir::toNativeSeparators(m_shown),
-               m_shown);
+    insertItem(
+        0, QFileIconProvider().icon(QAbstractFileIconProvider::Folder), QDir::toNativeSeparators(m_shown), m_shown);
     setCurrentIndex(0);
 }
 

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QStyle>
 
-
 namespace {
 
 QIcon themeIcon(std::initializer_list<const char *> names, QStyle::StandardPixmap fallback)
@@ -26,10 +25,10 @@ QIcon themeIcon(std::initializer_list<const char *> names, QStyle::StandardPixma
 
 CGameListModel::CGameListModel(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_folderIcon(themeIcon({"folder"}, QStyle::SP_DirIcon))
-    , m_recordingIcon(themeIcon({"video-x-generic", "application-x-executable"}, QStyle::SP_FileIcon))
-    , m_zipIcon(themeIcon({"application-zip", "package-x-generic"}, QStyle::SP_DriveFDIcon))
-    , m_rarIcon(themeIcon({"application-x-rar", "package-x-generic"}, QStyle::SP_DriveCDIcon))
+    , m_folderIcon(themeIcon({ "folder" }, QStyle::SP_DirIcon))
+    , m_recordingIcon(themeIcon({ "video-x-generic", "application-x-executable" }, QStyle::SP_FileIcon))
+    , m_zipIcon(themeIcon({ "application-zip", "package-x-generic" }, QStyle::SP_DriveFDIcon))
+    , m_rarIcon(themeIcon({ "application-x-rar", "package-x-generic" }, QStyle::SP_DriveCDIcon))
 {
 }
 

@@ -145,29 +145,38 @@ void CMainFrame::attachHandlers()
             m_list->ChangeFolder(folder);
         }
     });
-    for (int id : {Cmd::Refresh, Cmd::PopupRefresh})
+    for (int id : { Cmd::Refresh, Cmd::PopupRefresh })
         c.SetHandler(id, [this] { m_list->Refresh(true); });
-    for (int id : {Cmd::Reanalyze, Cmd::PopupReanalyze})
+    for (int id : { Cmd::Reanalyze, Cmd::PopupReanalyze })
         c.SetHandler(id, [this] { m_list->ReanalyzeSelected(); });
     c.SetHandler(Cmd::FullScan, [this] { m_list->FullScan(); });
     c.SetHandler(Cmd::Configuration, [this] { showConfiguration(); });
     c.SetHandler(Cmd::About, [this] { showAbout(); });
 
     const std::pair<int, int> platforms[] = {
-        {Cmd::PlatformZone, Platform::Zone},       {Cmd::PlatformIgzRm, Platform::IgzRm},
-        {Cmd::PlatformIgzDm, Platform::IgzDm},     {Cmd::PlatformGpRm, Platform::GpRm},
-        {Cmd::PlatformGpDm, Platform::GpDm},       {Cmd::PlatformIp, Platform::Ip},
-        {Cmd::PopupPlatformZone, Platform::Zone},  {Cmd::PopupPlatformIgzRm, Platform::IgzRm},
-        {Cmd::PopupPlatformIgzDm, Platform::IgzDm}, {Cmd::PopupPlatformGpRm, Platform::GpRm},
-        {Cmd::PopupPlatformGpDm, Platform::GpDm},  {Cmd::PopupPlatformIp, Platform::Ip},
+        { Cmd::PlatformZone, Platform::Zone },
+        { Cmd::PlatformIgzRm, Platform::IgzRm },
+        { Cmd::PlatformIgzDm, Platform::IgzDm },
+        { Cmd::PlatformGpRm, Platform::GpRm },
+        { Cmd::PlatformGpDm, Platform::GpDm },
+        { Cmd::PlatformIp, Platform::Ip },
+        { Cmd::PopupPlatformZone, Platform::Zone },
+        { Cmd::PopupPlatformIgzRm, Platform::IgzRm },
+        { Cmd::PopupPlatformIgzDm, Platform::IgzDm },
+        { Cmd::PopupPlatformGpRm, Platform::GpRm },
+        { Cmd::PopupPlatformGpDm, Platform::GpDm },
+        { Cmd::PopupPlatformIp, Platform::Ip },
     };
     for (const auto &[id, platform] : platforms)
         c.SetHandler(id, [this, platform = platform] { changePlatform(platform); });
 
     const std::pair<int, const char *> sites[] = {
-        {Cmd::Site1, "https://www.ageofempires.com/"},      {Cmd::Site2, "https://forums.ageofempires.com/"},
-        {Cmd::Site3, "https://aok.heavengames.com/blacksmith/"}, {Cmd::Site4, "https://liquipedia.net/ageofempires/"},
-        {Cmd::Site5, "https://aok.heavengames.com/university/"}, {Cmd::Site6, "https://aoe2.net/"},
+        { Cmd::Site1, "https://www.ageofempires.com/" },
+        { Cmd::Site2, "https://forums.ageofempires.com/" },
+        { Cmd::Site3, "https://aok.heavengames.com/blacksmith/" },
+        { Cmd::Site4, "https://liquipedia.net/ageofempires/" },
+        { Cmd::Site5, "https://aok.heavengames.com/university/" },
+        { Cmd::Site6, "https://aoe2.net/" },
     };
     for (const auto &[id, url] : sites)
         c.SetHandler(id, [url = url] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(url))); });
@@ -189,8 +198,8 @@ void CMainFrame::updateCommands()
 
 void CMainFrame::updateCounters(int files, int games)
 {
-    m_filesPane->setText(FormatText(LoadString(StringId::FilesCounter), {files}));
-    m_gamesPane->setText(FormatText(LoadString(StringId::GamesCounter), {games}));
+    m_filesPane->setText(FormatText(LoadString(StringId::FilesCounter), { files }));
+    m_gamesPane->setText(FormatText(LoadString(StringId::GamesCounter), { games }));
 }
 
 QString CMainFrame::FilesPaneText() const
@@ -221,9 +230,8 @@ void CMainFrame::changePlatform(int platform)
     auto row = std::make_shared<CGameRow>(model->Row(index));
     auto result = std::make_shared<PlatformChange::Result>(PlatformChange::Result::Unchanged);
     const auto job = CWaitJob::Create();
-    const bool finished = CWaitDlg::RunJob(
-        this, LoadString(StringId::PleaseWaitTitle), Platform::PlatformLabel(platform), true, false,
-        job, [=](CWaitJob &j) {
+    const bool finished = CWaitDlg::RunJob(this, LoadString(StringId::PleaseWaitTitle),
+        Platform::PlatformLabel(platform), true, false, job, [=](CWaitJob &j) {
             CRecordedGame game;
             *result = PlatformChange::ChangePlatform(folder, *row, platform, game);
             j.PostClose();
@@ -253,10 +261,9 @@ void CMainFrame::showConfiguration()
 void CMainFrame::showAbout()
 {
     QMessageBox::about(this, LoadString(StringId::ProductName),
-                       QStringLiteral("<b>%1</b><br/>%2<br/><br/>%3")
-                           .arg(LoadString(StringId::ProductName).toHtmlEscaped(),
-                                LoadString(StringId::VersionLine).toHtmlEscaped(),
-                                LoadString(StringId::CreditLine).toHtmlEscaped()));
+        QStringLiteral("<b>%1</b><br/>%2<br/><br/>%3")
+            .arg(LoadString(StringId::ProductName).toHtmlEscaped(), LoadString(StringId::VersionLine).toHtmlEscaped(),
+                LoadString(StringId::CreditLine).toHtmlEscaped()));
 }
 
 void CMainFrame::fillLanguageMenu()
@@ -284,7 +291,7 @@ void CMainFrame::resetSplitter()
 {
     const int total = qMax(m_splitter->width(), width());
     const int detail = CExFormView::kWidth + 24;
-    m_splitter->setSizes({qMax(100, total - detail), detail});
+    m_splitter->setSizes({ qMax(100, total - detail), detail });
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

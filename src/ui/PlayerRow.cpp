@@ -77,7 +77,7 @@ QString CPlayerRow::TooltipHtml(const CGameDetails::PlayerLine &player)
     // "<flag>,<feudal>,<castle>,<imperial>,<colour> <name> (<rating>)"
     const qsizetype blank = head.indexOf(QLatin1Char(' '));
     const QString title = blank >= 0 ? head.mid(blank + 1) : head;
-    const bool marks[3] = {player.firstFeudal, player.firstCastle, player.firstImperial};
+    const bool marks[3] = { player.firstFeudal, player.firstCastle, player.firstImperial };
     QString html = QStringLiteral("<p style='white-space:pre'>") + flagHtml(player.country) + QStringLiteral("<b>")
         + title.toHtmlEscaped() + QStringLiteral("</b>");
     int age = 0;

@@ -76,8 +76,8 @@ bool CWaitDlg::Run()
     return finished;
 }
 
-bool CWaitDlg::RunJob(QWidget *parent, const QString &caption, const QString &message, bool marquee,
-                      bool showCounts, const std::shared_ptr<CWaitJob> &job, std::function<void(CWaitJob &)> work)
+bool CWaitDlg::RunJob(QWidget *parent, const QString &caption, const QString &message, bool marquee, bool showCounts,
+    const std::shared_ptr<CWaitJob> &job, std::function<void(CWaitJob &)> work)
 {
     CWaitDlg dialog(parent);
     dialog.Prepare(caption, message, marquee, showCounts);
@@ -132,9 +132,9 @@ void CWaitDlg::onProgress(int kind, int position)
     // A range of zero would divide by zero: show 0% until the range arrives.
     const int percent = maximum > 0 ? int(qint64(position) * 100 / maximum) : 0;
     if (kind == CWaitJob::kFiles)
-        setCounter(FormatText(LoadString(StringId::FilesProgress), {percent, position, maximum}));
+        setCounter(FormatText(LoadString(StringId::FilesProgress), { percent, position, maximum }));
     else
-        setCounter(FormatText(LoadString(StringId::PageProgress), {percent}));
+        setCounter(FormatText(LoadString(StringId::PageProgress), { percent }));
 }
 
 void CWaitDlg::onText(const QString &text)

@@ -29,8 +29,8 @@ public:
 
     // Runs work on a worker thread behind a new dialog. True when the job
     // ran to its end; on Cancel the job's stop flag is raised.
-    static bool RunJob(QWidget *parent, const QString &caption, const QString &message, bool marquee,
-                       bool showCounts, const std::shared_ptr<CWaitJob> &job, std::function<void(CWaitJob &)> work);
+    static bool RunJob(QWidget *parent, const QString &caption, const QString &message, bool marquee, bool showCounts,
+        const std::shared_ptr<CWaitJob> &job, std::function<void(CWaitJob &)> work);
 
     QString CounterText() const;
 

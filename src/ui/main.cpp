@@ -1,12 +1,12 @@
+#include "app/ShellStrings.h"
+#include "app/WaitJob.h"
+#include "ui/Configuration.h"
 #include "ui/ExFormView.h"
 #include "ui/ExListView.h"
 #include "ui/MainFrame.h"
-#include "ui/VellumcastApp.h"
-#include "ui/Configuration.h"
 #include "ui/Splash.h"
+#include "ui/VellumcastApp.h"
 #include "ui/WaitDlg.h"
-#include "app/ShellStrings.h"
-#include "app/WaitJob.h"
 
 #include <QTabWidget>
 #include <QTimer>
@@ -77,10 +77,10 @@ int takeDialogScreenshot(CMainFrame &frame, const QString &what, const QString &
         });
         const auto job = CWaitJob::Create();
         CWaitDlg::RunJob(&frame, LoadString(StringId::PleaseWaitTitle), LoadString(StringId::ScanningDirectory), false,
-                         true, job, [](CWaitJob &j) {
-                             j.PostRange(3);
-                             j.PostProgress(CWaitJob::kFiles, 2);
-                         });
+            true, job, [](CWaitJob &j) {
+                j.PostRange(3);
+                j.PostProgress(CWaitJob::kFiles, 2);
+            });
         CWaitDlg::SetOpenHook({});
         return saved ? 0 : 4;
     }
@@ -95,14 +95,15 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"), QStringLiteral("Write a picture of the window."),
-                                        QStringLiteral("png"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"), QStringLiteral("Write a picture of the window."), QStringLiteral("png"));
     const QCommandLineOption path(QStringLiteral("path"), QStringLiteral("Folder to list."), QStringLiteral("folder"));
-    const QCommandLineOption select(QStringLiteral("select"), QStringLiteral("File to select."), QStringLiteral("name"));
+    const QCommandLineOption select(
+        QStringLiteral("select"), QStringLiteral("File to select."), QStringLiteral("name"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Window size."), QStringLiteral("WxH"));
     const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Dialog to picture instead of the window."),
-                                  QStringLiteral("configuration:N|wait|splash"));
-    parser.addOptions({screenshot, path, select, size, show});
+        QStringLiteral("configuration:N|wait|splash"));
+    parser.addOptions({ screenshot, path, select, size, show });
     parser.process(application);
 
     const bool shooting = parser.isSet(screenshot);

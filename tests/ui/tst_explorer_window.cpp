@@ -90,8 +90,8 @@ private:
     {
         m_languages = std::make_unique<CLanguageManager>(qEnvironmentVariable("VELLUMCAST_TRANSLATIONS"));
         m_frame = std::make_unique<CMainFrame>(m_languages.get());
-        m_tester = std::make_unique<QAbstractItemModelTester>(&model(),
-                                                              QAbstractItemModelTester::FailureReportingMode::QtTest);
+        m_tester = std::make_unique<QAbstractItemModelTester>(
+            &model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         CSettings::Instance().SetCurrentPath(folderPath());
         m_frame->InitialFill();
         m_frame->show();
@@ -104,8 +104,8 @@ private:
         CExListView *view = m_frame->ListView();
         view->clearSelection();
         for (const QString &name : names)
-            view->selectionModel()->select(model().index(model().FindRow(name), 0),
-                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            view->selectionModel()->select(
+                model().index(model().FindRow(name), 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 
     // Runs a modal step and answers the dialog it opens with answer.
@@ -142,9 +142,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("zip");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("files");
-        QTest::addRow("archives listed") << true << QStringList{"..", "sub", "game.mgx", "LOUD.MGX", "pack.zip"}
+        QTest::addRow("archives listed") << true << QStringList { "..", "sub", "game.mgx", "LOUD.MGX", "pack.zip" }
                                          << " Files: 3 ";
-        QTest::addRow("zip listing off") << false << QStringList{"..", "sub", "game.mgx", "LOUD.MGX"} << " Files: 2 ";
+        QTest::addRow("zip listing off") << false << QStringList { "..", "sub", "game.mgx", "LOUD.MGX" }
+                                         << " Files: 2 ";
     }
     void listing()
     {
@@ -196,7 +197,7 @@ private Q_SLOTS:
         QCOMPARE(form->FieldText(QStringLiteral("platform")), QStringLiteral("GP RM"));
         QStringList everyone = form->TeamNames(0) + form->TeamNames(1);
         everyone.sort();
-        QCOMPARE(everyone, (QStringList{"Hussa! Hussa!", "Maxmoll", "SbS | Yolo | Cong", "The_Flash"}));
+        QCOMPARE(everyone, (QStringList { "Hussa! Hussa!", "Maxmoll", "SbS | Yolo | Cong", "The_Flash" }));
         QVERIFY(form->TeamNames(0).contains(form->FieldText(QStringLiteral("view"))));
         for (const QString &line : form->TeamLines(0) + form->TeamLines(1))
             QVERIFY2(line.contains(QLatin1String(" - Rating: ")), qPrintable(line));
@@ -205,7 +206,7 @@ private Q_SLOTS:
         // A new listing takes the columns from the catalogue.
         m_frame->ListView()->Refresh(false);
         QCOMPARE(model().index(model().FindRow(QStringLiteral("coop.mgx")), CGameListModel::Map).data().toString(),
-                 QStringLiteral("Dry Arabia"));
+            QStringLiteral("Dry Arabia"));
         QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 1 "));
     }
 
@@ -232,7 +233,7 @@ private Q_SLOTS:
         QVERIFY(setDate(folderPath() + "b.mgx", 5) && setDate(folderPath() + "a.mgx", 9));
         QVERIFY(setDate(folderPath() + "c.mgx", 1) && setDate(folderPath() + "unknown.mgx", 3));
         openWindow();
-        for (const char *name : {"a.mgx", "b.mgx", "c.mgx"}) {
+        for (const char *name : { "a.mgx", "b.mgx", "c.mgx" }) {
             select(QString::fromLatin1(name));
             QTRY_COMPARE(m_frame->FormView()->ShownFile(), QString::fromLatin1(name));
         }
@@ -248,9 +249,9 @@ private Q_SLOTS:
 
         const QStringList names = columnTexts(model(), CGameListModel::Name);
         // Folders stay on top with ".." first; between themselves they follow the direction.
-        QCOMPARE(names.mid(0, 3), descending && column == CGameListModel::Name
-                                      ? (QStringList{"..", "zeta", "alpha"})
-                                      : (QStringList{"..", "alpha", "zeta"}));
+        QCOMPARE(names.mid(0, 3),
+            descending && column == CGameListModel::Name ? (QStringList { "..", "zeta", "alpha" })
+                                                         : (QStringList { "..", "alpha", "zeta" }));
         QList<QVariant> known;
         for (int r = 3; r < model().rowCount(); ++r) {
             const bool isKnown = model().Row(r).IsKnown();
@@ -267,7 +268,7 @@ private Q_SLOTS:
             QVERIFY2(ok, qPrintable(names.join(QLatin1Char(','))));
         }
         if (column == CGameListModel::Players)
-            QCOMPARE(names.mid(3, 3), (QStringList{"a.mgx", "b.mgx", "c.mgx"}));
+            QCOMPARE(names.mid(3, 3), (QStringList { "a.mgx", "b.mgx", "c.mgx" }));
     }
 
     void commandStates_data()
@@ -278,12 +279,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("copy");
         QTest::addColumn<bool>("move");
         QTest::addColumn<bool>("rename");
-        QTest::addRow("nothing") << QStringList{} << false << false << false << false << false;
-        QTest::addRow("parent") << QStringList{".."} << false << false << false << false << false;
-        QTest::addRow("one folder") << QStringList{"sub"} << false << false << true << true << true;
-        QTest::addRow("one stored game") << QStringList{"known.mgx"} << false << true << true << true << true;
-        QTest::addRow("several rows") << QStringList{"known.mgx", "sub"} << false << false << true << true << false;
-        QTest::addRow("browsing an archive") << QStringList{"known.mgx"} << true << true << true << false << false;
+        QTest::addRow("nothing") << QStringList {} << false << false << false << false << false;
+        QTest::addRow("parent") << QStringList { ".." } << false << false << false << false << false;
+        QTest::addRow("one folder") << QStringList { "sub" } << false << false << true << true << true;
+        QTest::addRow("one stored game") << QStringList { "known.mgx" } << false << true << true << true << true;
+        QTest::addRow("several rows") << QStringList { "known.mgx", "sub" } << false << false << true << true << false;
+        QTest::addRow("browsing an archive") << QStringList { "known.mgx" } << true << true << true << false << false;
     }
     void commandStates()
     {
@@ -306,13 +307,13 @@ private Q_SLOTS:
         QCOMPARE(state.copy, copy);
         QCOMPARE(state.move, move);
         QCOMPARE(state.rename, rename);
-        for (int id : {Cmd::Reanalyze, Cmd::PopupReanalyze, Cmd::PlatformGpDm, Cmd::PopupPlatformIp})
+        for (int id : { Cmd::Reanalyze, Cmd::PopupReanalyze, Cmd::PlatformGpDm, Cmd::PopupPlatformIp })
             QCOMPARE(action(id)->isEnabled(), gameCommands);
         // Always available, whatever is selected; never available: ChinaZone,
         // and the commands whose work this window does not do yet.
-        for (int id : {Cmd::Refresh, Cmd::FullScan, Cmd::Configuration, Cmd::ChangeFolder, Cmd::Exit})
+        for (int id : { Cmd::Refresh, Cmd::FullScan, Cmd::Configuration, Cmd::ChangeFolder, Cmd::Exit })
             QVERIFY(action(id)->isEnabled());
-        for (int id : {Cmd::PlatformChinaZone, Cmd::PopupPlatformChinaZone, Cmd::CopyAsk, Cmd::Delete, Cmd::Search})
+        for (int id : { Cmd::PlatformChinaZone, Cmd::PopupPlatformChinaZone, Cmd::CopyAsk, Cmd::Delete, Cmd::Search })
             QVERIFY(!action(id)->isEnabled());
         CSettings::Instance().SetBrowsingArchive(false);
     }
@@ -325,10 +326,10 @@ private Q_SLOTS:
         QStringList titles;
         for (QAction *a : menu.actions())
             titles << (a->menu() ? a->menu()->title() : a->text());
-        QCOMPARE(titles, (QStringList{"&Rename ...", "&Move to ...", "&Copy to ...", "Delete", "&Add to a Zip File",
-                                      "Add to a Zip as Individual Files", "Re-Analyze Recorded Game Info",
-                                      "Refresh Ratings", "Change Platform", "Edit Players Info", "Refresh",
-                                      "Copy description to the Clipboard"}));
+        QCOMPARE(titles,
+            (QStringList { "&Rename ...", "&Move to ...", "&Copy to ...", "Delete", "&Add to a Zip File",
+                "Add to a Zip as Individual Files", "Re-Analyze Recorded Game Info", "Refresh Ratings",
+                "Change Platform", "Edit Players Info", "Refresh", "Copy description to the Clipboard" }));
         QCOMPARE(action(Cmd::Reanalyze)->shortcut(), QKeySequence(Qt::Key_F8));
         QCOMPARE(action(Cmd::CopyDescription)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
         QCOMPARE(action(Cmd::Refresh)->toolTip(), QStringLiteral("Refresh file list"));
@@ -339,7 +340,7 @@ private Q_SLOTS:
         QVERIFY(Fixture::Write(folderPath() + "game.mgx", duel("Ann", "Bob", 5)));
         QVERIFY(Fixture::Write(folderPath() + "gone.mgx", duel("Cy", "Di", 5)));
         openWindow();
-        for (const char *name : {"game.mgx", "gone.mgx"}) {
+        for (const char *name : { "game.mgx", "gone.mgx" }) {
             select(QString::fromLatin1(name));
             QTRY_COMPARE(m_frame->FormView()->ShownFile(), QString::fromLatin1(name));
         }
@@ -379,12 +380,15 @@ private Q_SLOTS:
         });
         action(Cmd::FullScan)->trigger();
         QCOMPARE(dialogs, 1);
-        QCOMPARE(counters, (QStringList{"33% ( 1 of 3 Files)", "66% ( 2 of 3 Files)"}));
+        QCOMPARE(counters, (QStringList { "33% ( 1 of 3 Files)", "66% ( 2 of 3 Files)" }));
         QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 2 "));
         QCOMPARE(logText().count(QStringLiteral("FS ERROR WITH MGX: FILE: ")), 1);
         QVERIFY(logText().contains(QStringLiteral("2.mgx")));
         QVERIFY(!model().Row(model().FindRow(QStringLiteral("2.mgx"))).IsKnown());
-        QVERIFY(!model().index(model().FindRow(QStringLiteral("3.mgx")), CGameListModel::Duration).data().toString()
+        QVERIFY(!model()
+                     .index(model().FindRow(QStringLiteral("3.mgx")), CGameListModel::Duration)
+                     .data()
+                     .toString()
                      .isEmpty());
 
         // Everything known now: no worker, no dialog.
@@ -398,12 +402,11 @@ private Q_SLOTS:
     {
         constexpr int kFiles = 12;
         for (int i = 0; i < kFiles; ++i)
-            QVERIFY(Fixture::Write(folderPath() + QStringLiteral("g%1.mgx").arg(i, 2, 10, QLatin1Char('0')),
-                                   duel("Ann", "Bob", i + 1)));
+            QVERIFY(Fixture::Write(
+                folderPath() + QStringLiteral("g%1.mgx").arg(i, 2, 10, QLatin1Char('0')), duel("Ann", "Bob", i + 1)));
         openWindow();
-        CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) {
-            connect(&dialog, &CWaitDlg::counterChanged, &dialog, &QDialog::reject);
-        });
+        CWaitDlg::SetOpenHook(
+            [&](CWaitDlg &dialog) { connect(&dialog, &CWaitDlg::counterChanged, &dialog, &QDialog::reject); });
         action(Cmd::FullScan)->trigger();
         // The worker stops after the file it was reading; the rows it stored
         // before stopping still arrive, and the counter follows them.
@@ -430,17 +433,17 @@ private Q_SLOTS:
         openWindow();
         select(QStringLiteral("sub"));
         emit m_frame->ListView()->activated(m_frame->ListView()->currentIndex());
-        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList{"..", "deeper", "inside.mgx"}));
+        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList { "..", "deeper", "inside.mgx" }));
         QCOMPARE(CSettings::Instance().CurrentPath(), folderPath() + "sub/");
-        QCOMPARE(CSettings::OpenStore()->value(QStringLiteral("Settings/CurrentPath")).toString(),
-                 folderPath() + "sub/");
+        QCOMPARE(
+            CSettings::OpenStore()->value(QStringLiteral("Settings/CurrentPath")).toString(), folderPath() + "sub/");
         QCOMPARE(m_frame->FolderBox()->currentText(), QDir::toNativeSeparators(folderPath() + "sub/"));
         QCOMPARE(m_frame->FilesPaneText(), QStringLiteral(" Files: 1 "));
 
         select(QStringLiteral(".."));
         emit m_frame->ListView()->activated(m_frame->ListView()->currentIndex());
         QCOMPARE(CSettings::Instance().CurrentPath(), folderPath());
-        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList{"..", "sub"}));
+        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList { "..", "sub" }));
     }
 
     void folderBoxEntries()
@@ -455,13 +458,13 @@ private Q_SLOTS:
         for (int i = 0; i < box->count(); ++i)
             entries << box->itemText(i);
         // The current folder is not one of the fixed places, so it is shown first.
-        QCOMPARE(entries.mid(0, 5), (QStringList{QDir::toNativeSeparators(folderPath()), "Desktop", "Documents",
-                                                 "SaveGames", "Computer"}));
+        QCOMPARE(entries.mid(0, 5),
+            (QStringList { QDir::toNativeSeparators(folderPath()), "Desktop", "Documents", "SaveGames", "Computer" }));
         QCOMPARE(entries.last(), QStringLiteral("Browse..."));
 
         emit box->activated(entries.indexOf(QStringLiteral("SaveGames")));
         QCOMPARE(CSettings::Instance().CurrentPath(), saveGames);
-        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList{"..", "saved.mgx"}));
+        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList { "..", "saved.mgx" }));
         QCOMPARE(box->currentText(), QStringLiteral("SaveGames"));
         // Listing the SaveGame folder: nothing can be moved or copied there.
         select(QStringLiteral("saved.mgx"));

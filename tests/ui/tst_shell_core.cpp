@@ -66,13 +66,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QVariantList>("values");
         QTest::addColumn<QString>("expected");
-        QTest::addRow("files counter") << "%d%% ( %d of %d Files)" << QVariantList{66, 2, 3} << "66% ( 2 of 3 Files)";
-        QTest::addRow("padded time") << "(%02d:%02d:%02d) %s" << QVariantList{1, 2, 3, "Ann"} << "(01:02:03) Ann";
-        QTest::addRow("average") << "%.2f" << QVariantList{1612.5} << "1612.50";
-        QTest::addRow("string where a number was meant") << "%d" << QVariantList{"x"} << "0";
-        QTest::addRow("more specifiers than values") << "%s and %s" << QVariantList{"a"} << "a and %s";
-        QTest::addRow("unknown specifier kept") << "100%x %d" << QVariantList{5} << "100%x 5";
-        QTest::addRow("trailing percent") << "50%" << QVariantList{} << "50%";
+        QTest::addRow("files counter") << "%d%% ( %d of %d Files)" << QVariantList { 66, 2, 3 }
+                                       << "66% ( 2 of 3 Files)";
+        QTest::addRow("padded time") << "(%02d:%02d:%02d) %s" << QVariantList { 1, 2, 3, "Ann" } << "(01:02:03) Ann";
+        QTest::addRow("average") << "%.2f" << QVariantList { 1612.5 } << "1612.50";
+        QTest::addRow("string where a number was meant") << "%d" << QVariantList { "x" } << "0";
+        QTest::addRow("more specifiers than values") << "%s and %s" << QVariantList { "a" } << "a and %s";
+        QTest::addRow("unknown specifier kept") << "100%x %d" << QVariantList { 5 } << "100%x 5";
+        QTest::addRow("trailing percent") << "50%" << QVariantList {} << "50%";
     }
     void formatText()
     {
@@ -81,10 +82,18 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QString out;
         switch (values.size()) {
-        case 0: out = FormatText(format, {}); break;
-        case 1: out = FormatText(format, {values[0]}); break;
-        case 3: out = FormatText(format, {values[0], values[1], values[2]}); break;
-        default: out = FormatText(format, {values[0], values[1], values[2], values[3]}); break;
+        case 0:
+            out = FormatText(format, {});
+            break;
+        case 1:
+            out = FormatText(format, { values[0] });
+            break;
+        case 3:
+            out = FormatText(format, { values[0], values[1], values[2] });
+            break;
+        default:
+            out = FormatText(format, { values[0], values[1], values[2], values[3] });
+            break;
         }
         QCOMPARE(out, expected);
     }
@@ -96,21 +105,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // create rename move copy delete zip game individual selected
 
         auto k = [](Kind kind, bool stored = false) { return int(kind) + (stored ? 100 : 0); };
-        QTest::addRow("nothing") << QList<int>{} << false << "000000000";
-        QTest::addRow("parent") << QList<int>{k(Kind::Parent)} << false << "000000000";
-        QTest::addRow("parent among others") << QList<int>{k(Kind::Parent), k(Kind::RecordedGame, true)} << false
-                                             << "000000000";
-        QTest::addRow("one folder") << QList<int>{k(Kind::Folder)} << false << "111111001";
-        QTest::addRow("one stored game") << QList<int>{k(Kind::RecordedGame, true)} << false << "111111111";
-        QTest::addRow("one unknown game") << QList<int>{k(Kind::RecordedGame)} << false << "111111001";
-        QTest::addRow("one archive") << QList<int>{k(Kind::Archive)} << false << "111111001";
-        QTest::addRow("two games") << QList<int>{k(Kind::RecordedGame, true), k(Kind::RecordedGame)} << false
+        QTest::addRow("nothing") << QList<int> {} << false << "000000000";
+        QTest::addRow("parent") << QList<int> { k(Kind::Parent) } << false << "000000000";
+        QTest::addRow("parent among others")
+            << QList<int> { k(Kind::Parent), k(Kind::RecordedGame, true) } << false << "000000000";
+        QTest::addRow("one folder") << QList<int> { k(Kind::Folder) } << false << "111111001";
+        QTest::addRow("one stored game") << QList<int> { k(Kind::RecordedGame, true) } << false << "111111111";
+        QTest::addRow("one unknown game") << QList<int> { k(Kind::RecordedGame) } << false << "111111001";
+        QTest::addRow("one archive") << QList<int> { k(Kind::Archive) } << false << "111111001";
+        QTest::addRow("two games") << QList<int> { k(Kind::RecordedGame, true), k(Kind::RecordedGame) } << false
                                    << "111111011";
-        QTest::addRow("game and folder") << QList<int>{k(Kind::RecordedGame, true), k(Kind::Folder)} << false
+        QTest::addRow("game and folder") << QList<int> { k(Kind::RecordedGame, true), k(Kind::Folder) } << false
                                          << "101111001";
-        QTest::addRow("stored game in archive") << QList<int>{k(Kind::RecordedGame, true)} << true << "000100111";
-        QTest::addRow("two games in archive") << QList<int>{k(Kind::RecordedGame), k(Kind::RecordedGame)} << true
-                                              << "000100001";
+        QTest::addRow("stored game in archive") << QList<int> { k(Kind::RecordedGame, true) } << true << "000100111";
+        QTest::addRow("two games in archive")
+            << QList<int> { k(Kind::RecordedGame), k(Kind::RecordedGame) } << true << "000100001";
     }
     void selectionFlags()
     {
@@ -119,10 +128,10 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QList<CommandState::Row> rows;
         for (int code : kinds)
-            rows << CommandState::Row{Kind(code % 100), code >= 100};
+            rows << CommandState::Row { Kind(code % 100), code >= 100 };
         const CommandState s = CommandState::FromSelection(rows, archive);
-        const bool flags[] = {s.createFolder, s.rename, s.move, s.copy, s.remove,
-                              s.zip, s.gameCommands, s.individualZips, s.somethingSelected};
+        const bool flags[] = { s.createFolder, s.rename, s.move, s.copy, s.remove, s.zip, s.gameCommands,
+            s.individualZips, s.somethingSelected };
         QString got;
         for (bool f : flags)
             got += f ? QLatin1Char('1') : QLatin1Char('0');
@@ -159,7 +168,7 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         QList<CommandState::Row> rows;
         for (int i = 0; i < selected; ++i)
-            rows << CommandState::Row{Kind::RecordedGame, true};
+            rows << CommandState::Row { Kind::RecordedGame, true };
         CommandContext context;
         context.inSaveGameFolder = inSaveGame;
         QCOMPARE(IsCommandEnabled(command, CommandState::FromSelection(rows, false), context), enabled);
@@ -173,18 +182,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("teamA");
         QTest::addColumn<QStringList>("teamB");
         QTest::addRow("FFA of six on six teams: slot order")
-            << QList<Seat>{{"a", 1, 0}, {"b", 2, 0}, {"c", 3, 0}, {"d", 4, 0}, {"e", 5, 0}, {"f", 6, 0}} << 3 << 0
-            << QStringList{"a", "b", "c", "d"} << QStringList{"e", "f"};
+            << QList<Seat> { { "a", 1, 0 }, { "b", 2, 0 }, { "c", 3, 0 }, { "d", 4, 0 }, { "e", 5, 0 }, { "f", 6, 0 } }
+            << 3 << 0 << QStringList { "a", "b", "c", "d" } << QStringList { "e", "f" };
         QTest::addRow("2 vs 2: the recorder's team first")
-            << QList<Seat>{{"a", 1, 0}, {"b", 2, 0}, {"c", 1, 0}, {"d", 2, 0}} << 2 << 2 << QStringList{"b", "d"}
-            << QStringList{"a", "c"};
+            << QList<Seat> { { "a", 1, 0 }, { "b", 2, 0 }, { "c", 1, 0 }, { "d", 2, 0 } } << 2 << 2
+            << QStringList { "b", "d" } << QStringList { "a", "c" };
         QTest::addRow("duel with the recorder's team 10")
-            << QList<Seat>{{"a", 0, 0}, {"b", 10, 0}} << 2 << 1 << QStringList{"b"} << QStringList{"a"};
+            << QList<Seat> { { "a", 0, 0 }, { "b", 10, 0 } } << 2 << 1 << QStringList { "b" } << QStringList { "a" };
         QTest::addRow("five on one team: slot order")
-            << QList<Seat>{{"a", 1, 0}, {"b", 1, 0}, {"c", 1, 0}, {"d", 1, 0}, {"e", 1, 0}, {"f", 2, 0}} << 1 << 2
-            << QStringList{"a", "b", "c", "d"} << QStringList{"e", "f"};
-        QTest::addRow("empty slots are hidden")
-            << QList<Seat>{{"a", 1, 0}, {"", 0, 0}, {"c", 2, 0}} << 1 << 1 << QStringList{"a"} << QStringList{"c"};
+            << QList<Seat> { { "a", 1, 0 }, { "b", 1, 0 }, { "c", 1, 0 }, { "d", 1, 0 }, { "e", 1, 0 }, { "f", 2, 0 } }
+            << 1 << 2 << QStringList { "a", "b", "c", "d" } << QStringList { "e", "f" };
+        QTest::addRow("empty slots are hidden") << QList<Seat> { { "a", 1, 0 }, { "", 0, 0 }, { "c", 2, 0 } } << 1 << 1
+                                                << QStringList { "a" } << QStringList { "c" };
     }
     void teams()
     {
@@ -204,9 +213,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("gameType");
         QTest::addColumn<QString>("average");
         QTest::addColumn<QString>("line");
-        QTest::addRow("rated: zero ratings left out") << 1 << 0 << "1650.00" << "Franks - Rating: 1600";
-        QTest::addRow("IP is not rated") << 3 << 0 << "-" << "Franks";
-        QTest::addRow("scenario shows no rating") << 1 << 3 << "1650.00" << "Franks";
+        QTest::addRow("rated: zero ratings left out") << 1 << 0 << "1650.00"
+                                                      << "Franks - Rating: 1600";
+        QTest::addRow("IP is not rated") << 3 << 0 << "-"
+                                         << "Franks";
+        QTest::addRow("scenario shows no rating") << 1 << 3 << "1650.00"
+                                                  << "Franks";
     }
     void ratings()
     {
@@ -214,7 +226,7 @@ private Q_SLOTS:
         QFETCH(int, gameType);
         QFETCH(QString, average);
         QFETCH(QString, line);
-        CRecordedGame game = gameOf({{"a", 1, 1600}, {"b", 2, 1700}, {"c", 2, 0}}, 1, 0, platform);
+        CRecordedGame game = gameOf({ { "a", 1, 1600 }, { "b", 2, 1700 }, { "c", 2, 0 } }, 1, 0, platform);
         game.gameType = gameType;
         const CGameDetails d = CGameDetails::Describe(game);
         QCOMPARE(d.ratingAverage, average);
@@ -230,14 +242,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("contains");
         QTest::addColumn<QStringList>("absent");
         QTest::addRow("flag and rating") << "Ann" << 65 << false
-                                         << QStringList{"de.png", "<b>Ann (1600)</b>", "Castle Age"}
-                                         << QStringList{"\u2605"};
-        QTest::addRow("no flag") << "Bob" << 0 << false << QStringList{"<b>Bob (1600)</b>"} << QStringList{"<img"};
-        QTest::addRow("first to the castle") << "Cy" << 0 << true
-                                             << QStringList{"<b>(--:--:--) Castle Age \u2605</b>"}
-                                             << QStringList{"Feudal Age \u2605"};
-        QTest::addRow("markup in a name stays text") << "<i>Di" << 0 << false << QStringList{"&lt;i&gt;Di"}
-                                                     << QStringList{"<i>"};
+                                         << QStringList { "de.png", "<b>Ann (1600)</b>", "Castle Age" }
+                                         << QStringList { "\u2605" };
+        QTest::addRow("no flag") << "Bob" << 0 << false << QStringList { "<b>Bob (1600)</b>" }
+                                 << QStringList { "<img" };
+        QTest::addRow("first to the castle")
+            << "Cy" << 0 << true << QStringList { "<b>(--:--:--) Castle Age \u2605</b>" }
+            << QStringList { "Feudal Age \u2605" };
+        QTest::addRow("markup in a name stays text")
+            << "<i>Di" << 0 << false << QStringList { "&lt;i&gt;Di" } << QStringList { "<i>" };
     }
     void playerTooltip()
     {
@@ -246,7 +259,7 @@ private Q_SLOTS:
         QFETCH(bool, firstCastle);
         QFETCH(QStringList, contains);
         QFETCH(QStringList, absent);
-        CRecordedGame game = gameOf({{"x", 1, 1600}}, 1, 1);
+        CRecordedGame game = gameOf({ { "x", 1, 1600 } }, 1, 1);
         game.players[1].name = name;
         game.players[1].country = country;
         game.players[1].firstCastle = firstCastle;
@@ -262,10 +275,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("system");
         QTest::addColumn<QString>("chosen");
-        QTest::addRow("stored language") << "es" << QStringList{"de_DE"} << "es";
-        QTest::addRow("regional falls back to the language") << "es_AR" << QStringList{} << "es";
-        QTest::addRow("nothing stored: the system's") << "0" << QStringList{"fr_FR", "es_MX"} << "es";
-        QTest::addRow("no translation: the program's own") << "" << QStringList{"de_DE"} << "en";
+        QTest::addRow("stored language") << "es" << QStringList { "de_DE" } << "es";
+        QTest::addRow("regional falls back to the language") << "es_AR" << QStringList {} << "es";
+        QTest::addRow("nothing stored: the system's") << "0" << QStringList { "fr_FR", "es_MX" } << "es";
+        QTest::addRow("no translation: the program's own") << "" << QStringList { "de_DE" } << "en";
     }
     void languages()
     {
@@ -286,7 +299,7 @@ private Q_SLOTS:
         manager.Initialise(QStringLiteral("en"), {});
         // The message comes in the chosen language while the program stays in its own.
         QCOMPARE(manager.Choose(QStringLiteral("es"), QStringLiteral("Vellumcast")),
-                 QStringLiteral("Reinicie Vellumcast para usar el nuevo idioma."));
+            QStringLiteral("Reinicie Vellumcast para usar el nuevo idioma."));
         QCOMPARE(manager.Current(), QStringLiteral("en"));
         QCOMPARE(CLanguageManager::StoredLanguage(), QStringLiteral("es"));
         QVERIFY(CLanguageManager::DisplayName(QStringLiteral("es")).startsWith(QStringLiteral("español")));

@@ -29,8 +29,8 @@ Run runWindow(const QString &home, const QStringList &args)
     p.start(qEnvironmentVariable("VELLUMCAST_GUI"), args);
     if (!p.waitForFinished(60000))
         p.kill();
-    return Run{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardError(),
-               clock.elapsed()};
+    return Run { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardError(),
+        clock.elapsed() };
 }
 
 } // namespace
@@ -76,7 +76,7 @@ private Q_SLOTS:
         QVERIFY(old.open(QIODevice::WriteOnly));
         old.write("left over from the last run");
         old.close();
-        const Run run = runWindow(home, {QStringLiteral("--screenshot"), m_env.file(QStringLiteral("log.png"))});
+        const Run run = runWindow(home, { QStringLiteral("--screenshot"), m_env.file(QStringLiteral("log.png")) });
         QCOMPARE(run.exitCode, 0);
         QFile log(home + QStringLiteral("/log.txt"));
         QVERIFY(!log.open(QIODevice::ReadOnly) || !log.readAll().contains("left over"));
@@ -100,8 +100,8 @@ private Q_SLOTS:
         QFile::copy(TestEnv::corpusFile(QStringLiteral("coop.mgx")), games + QStringLiteral("/coop.mgx"));
         const QString out = m_env.file(QStringLiteral("shot-%1.png").arg(exitCode));
         const Run run = runWindow(m_env.file(QStringLiteral("shot-home")),
-                                  {QStringLiteral("--screenshot"), out, QStringLiteral("--path"), games,
-                                   QStringLiteral("--select"), select, QStringLiteral("--size"), QStringLiteral("900x600")});
+            { QStringLiteral("--screenshot"), out, QStringLiteral("--path"), games, QStringLiteral("--select"), select,
+                QStringLiteral("--size"), QStringLiteral("900x600") });
         QCOMPARE(run.exitCode, exitCode);
         const QImage image(out);
         QCOMPARE(image.isNull(), exitCode != 0);

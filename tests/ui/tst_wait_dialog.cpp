@@ -63,20 +63,20 @@ private Q_SLOTS:
         const auto job = CWaitJob::Create();
         QTimer::singleShot(0, this, [&] {
             finished = CWaitDlg::RunJob(nullptr, QStringLiteral("Please wait..."), QStringLiteral("Working"), false,
-                                        true, job, [=](CWaitJob &j) {
-                                            j.PostRange(maximum);
-                                            j.PostProgress(kind, position);
-                                            j.PostClose();
-                                        });
+                true, job, [=](CWaitJob &j) {
+                    j.PostRange(maximum);
+                    j.PostProgress(kind, position);
+                    j.PostClose();
+                });
         });
         QTRY_VERIFY_WITH_TIMEOUT(finished, 5000);
-        QCOMPARE(seen, QStringList{counter});
+        QCOMPARE(seen, QStringList { counter });
     }
 
     void cancelStopsTheWorkerAndIgnoresLaterMessages()
     {
-        std::atomic<bool> stopped{false};
-        std::atomic<bool> release{false};
+        std::atomic<bool> stopped { false };
+        std::atomic<bool> release { false };
         QString lastCounter;
         CWaitDlg *shown = nullptr;
         CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) {
@@ -86,16 +86,16 @@ private Q_SLOTS:
         const auto job = CWaitJob::Create();
         bool result = true;
         QTimer::singleShot(0, this, [&] {
-            result = CWaitDlg::RunJob(nullptr, QStringLiteral("Please wait..."), QStringLiteral("Working"), false,
-                                      true, job, [&](CWaitJob &j) {
-                                          j.PostRange(10);
-                                          while (!j.StopRequested())
-                                              QThread::msleep(1);
-                                          stopped = true;
-                                          while (!release)
-                                              QThread::msleep(1);
-                                          j.PostProgress(CWaitJob::kFiles, 5); // after Cancel: ignored
-                                      });
+            result = CWaitDlg::RunJob(nullptr, QStringLiteral("Please wait..."), QStringLiteral("Working"), false, true,
+                job, [&](CWaitJob &j) {
+                    j.PostRange(10);
+                    while (!j.StopRequested())
+                        QThread::msleep(1);
+                    stopped = true;
+                    while (!release)
+                        QThread::msleep(1);
+                    j.PostProgress(CWaitJob::kFiles, 5); // after Cancel: ignored
+                });
             lastCounter = QStringLiteral("returned");
         });
         QTRY_VERIFY_WITH_TIMEOUT(stopped.load(), 5000);
