@@ -233,8 +233,9 @@ void CCommandTable::BuildToolBar(QToolBar *bar)
     launch->setDefaultAction(Action(Cmd::Launch));
     launch->setPopupMode(QToolButton::MenuButtonPopup);
     auto *versions = new QMenu(launch);
-    versions->addAction(tr("The Conquerors 1.0c / 1.0e"), Action(Cmd::Launch10c), &QAction::trigger);
-    versions->addAction(tr("The Conquerors 1.0"), Action(Cmd::Launch10), &QAction::trigger);
+    // The versions' own commands, so the entries follow their enabling rules.
+    versions->addAction(Action(Cmd::Launch10c));
+    versions->addAction(Action(Cmd::Launch10));
     launch->setMenu(versions);
     bar->addWidget(launch);
     bar->addAction(Action(Cmd::FullScan));
