@@ -4,7 +4,8 @@
 //
 //   fuzz_seeds OUTDIR [RECORDINGS_FOLDER]
 //
-// OUTDIR/recording holds whole files, OUTDIR/parse header-and-body inputs.
+// OUTDIR/recording holds whole files, OUTDIR/parse header-and-body inputs,
+// OUTDIR/regression whole files that once failed.
 
 #include "app/Settings.h"
 #include "recgame/RecordedGame.h"
@@ -108,10 +109,17 @@ QList<Seed> seeds()
     bare.triggerMarker = false;
     out.append({"no-markers", bare.build(), BodyBuilder().timeStep(499).timeStep(500).timeStep(501).build()});
 
-    // Regression: a header that is nothing but lobby chat markers once grew
-    // the pre-game chat text without bound (8 MiB inflate from about 8 KiB).
-    out.append({"lobby-chat-flood", QByteArray("@#1").repeated((8 << 20) / 3), QByteArray()});
+    return out;
+}
 
+// Inputs that once crashed or ran away. Too slow to mutate at fuzzing speed,
+// they are run once, as whole recordings, before each fuzzing session.
+QList<Seed> regressions()
+{
+    QList<Seed> out;
+    // A header of nothing but lobby chat markers grew the pre-game chat text
+    // without bound: 8 MiB inflated from about 36 KiB made 1.4 GB of lines.
+    out.append({"lobby-chat-flood", QByteArray("@#1").repeated((8 << 20) / 3), QByteArray()});
     return out;
 }
 
@@ -144,6 +152,13 @@ int main(int argc, char **argv)
 
     int written = 0;
     bool ok = true;
+    const QString regressionDir = out.filePath(QStringLiteral("regression"));
+    QDir().mkpath(regressionDir);
+    for (const Seed &seed : regressions()) {
+        ok &= write(regressionDir + '/' + QString::fromLatin1(seed.name) + ".mgx",
+                    Fixture::Recording(seed.header, seed.body));
+        ++written;
+    }
     for (const Seed &seed : seeds()) {
         const QString name = QString::fromLatin1(seed.name);
         ok &= write(recordingDir + '/' + name + ".mgx", Fixture::Recording(seed.header, seed.body));

@@ -48,6 +48,15 @@ fi
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+# Inputs that once failed run once first; each must pass.
+echo "== regression inputs"
+if ! "$build/bin/fuzz_recording" -rss_limit_mb=2048 -timeout=10 "$seeds"/regression/* >"$build/regression.log" 2>&1; then
+    echo "a regression input failed: see $build/regression.log"
+    exit 1
+fi
+grep -E '^Executed' "$build/regression.log" || true
+
 status=0
 for target in "${targets[@]}"; do
     work="$build/corpus-$target"
