@@ -109,26 +109,34 @@ void CExListView::Refresh(bool threaded)
         m_model->SetListing(FolderListing::Fill(folder, options, sortKey));
     } else {
         auto result = std::make_shared<CFolderListing>();
+        auto delivered = std::make_shared<bool>(false);
         const auto job = CWaitJob::Create();
-        // A cancelled listing still shows what was found before the stop,
-        // once the worker has let go of it.
-        connect(job.get(), &CWaitJob::resultPosted, this, [this, generation](const QVariant &v) {
+        // The worker hands over its listing whether it ran to its end or was
+        // stopped: a cancelled listing still shows what was found so far.
+        connect(job.get(), &CWaitJob::resultPosted, this, [this, generation, result, delivered] {
             // A listing that arrives after the user moved on is stale.
-            if (generation == m_generation)
-                m_model->SetListing(v.value<CFolderListing>());
+            if (generation != m_generation)
+                return;
+            *delivered = true;
+            m_model->SetListing(*result);
         });
         const bool finished = CWaitDlg::RunJob(this, LoadString(StringId::PleaseWaitTitle),
             LoadString(StringId::LoadingFiles), true, false, job, [=](CWaitJob &j) {
                 *result = FolderListing::Fill(folder, options, sortKey, &j.StopFlag());
-                if (j.StopRequested())
-                    j.PostResult(QVariant::fromValue(*result));
-                else
+                j.PostResult(QVariant());
+                if (!j.StopRequested())
                     j.PostClose();
             });
-        if (finished)
-            m_model->SetListing(*result);
-        else
-            m_model->Clear();
+        if (!*delivered) {
+            if (finished) {
+                // Closed by the finished flag before the hand-over was read:
+                // the listing is complete, and its late delivery is not needed.
+                ++m_generation;
+                m_model->SetListing(*result);
+            } else {
+                m_model->Clear();
+            }
+        }
     }
     m_filling = false;
     scrollToTop();

@@ -175,6 +175,19 @@ private Q_SLOTS:
         QVERIFY(!model().index(game, CGameListModel::Date).data().toString().isEmpty());
     }
 
+    void refreshListsTheFolderAgain()
+    {
+        QVERIFY(Fixture::Write(folderPath() + "first.mgx", duel("Ann", "Bob", 5)));
+        openWindow();
+        QVERIFY(Fixture::Write(folderPath() + "second.mgx", duel("Cy", "Di", 5)));
+        QStringList titles;
+        CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) { titles << dialog.windowTitle(); });
+        action(Cmd::Refresh)->trigger();
+        QCOMPARE(titles, QStringList { "Please wait..." });
+        QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList { "..", "first.mgx", "second.mgx" }));
+        QCOMPARE(m_frame->FilesPaneText(), QStringLiteral(" Files: 2 "));
+    }
+
     void selectingAnUnknownRecordingStoresAndShowsIt()
     {
         REQUIRE_CORPUS();
