@@ -154,6 +154,7 @@ void CGameListModel::SortByKey(int key)
     for (const QModelIndex &index : before)
         names << m_rows.at(index.row()).fileName;
     RowSorting::SortRows(m_rows, m_sortKey);
+    reindex();
     // File names are unique within a folder, so they carry the selection over.
     QModelIndexList after;
     after.reserve(before.size());
@@ -168,6 +169,7 @@ void CGameListModel::SetListing(const CFolderListing &listing)
     beginResetModel();
     m_rows = listing.rows;
     RowSorting::SortRows(m_rows, m_sortKey);
+    reindex();
     endResetModel();
     SetCounters(listing.files, listing.recordings);
 }
@@ -176,6 +178,7 @@ void CGameListModel::Clear()
 {
     beginResetModel();
     m_rows.clear();
+    m_byName.clear();
     endResetModel();
     SetCounters(0, 0);
 }
@@ -184,16 +187,27 @@ void CGameListModel::UpdateRow(int row, const CGameRow &data)
 {
     if (row < 0 || row >= m_rows.size())
         return;
+    if (m_rows.at(row).fileName != data.fileName) {
+        m_byName.remove(m_rows.at(row).fileName);
+        m_byName.insert(data.fileName, row);
+    }
     m_rows[row] = data;
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 int CGameListModel::FindRow(const QString &fileName) const
 {
+    return m_byName.value(fileName, -1);
+}
+
+void CGameListModel::reindex()
+{
+    // Rows are found by name for every row a scan stores: a folder of
+    // thousands of recordings must not make that a walk over the list.
+    m_byName.clear();
+    m_byName.reserve(m_rows.size());
     for (qsizetype i = 0; i < m_rows.size(); ++i)
-        if (m_rows.at(i).fileName == fileName)
-            return int(i);
-    return -1;
+        m_byName.insert(m_rows.at(i).fileName, int(i));
 }
 
 void CGameListModel::SetCounters(int files, int games)

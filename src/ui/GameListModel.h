@@ -4,6 +4,7 @@
 #include "explorer/GameRow.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QIcon>
 
 // The rows of the game list: one per folder, recording or archive of the
@@ -49,8 +50,10 @@ private:
     QVariant displayText(const CGameRow &row, int column) const;
     QVariant sortValue(const CGameRow &row, int column) const;
     QIcon rowIcon(const CGameRow &row) const;
+    void reindex();
 
     QList<CGameRow> m_rows;
+    QHash<QString, int> m_byName;
     int m_sortKey = -1;
     int m_files = 0;
     int m_games = 0;
