@@ -1,6 +1,7 @@
 #include "ui/ExFormView.h"
 
 #include "app/Settings.h"
+#include "ratings/Platforms.h"
 #include "recgame/RecordedGame.h"
 #include "ui/CountryFlags.h"
 #include "ui/MinimapView.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSplitter>
@@ -33,7 +35,15 @@ CExFormView::CExFormView(QWidget *parent)
     m_map = addField(form, tr("Map:"), QStringLiteral("map"));
     m_players = addField(form, tr("Players:"), QStringLiteral("players"));
     m_duration = addField(form, tr("Duration:"), QStringLiteral("duration"));
-    m_platform = addField(form, tr("Platform:"), QStringLiteral("platform"));
+    m_platform = new QLabel(info);
+    m_platform->setObjectName(QStringLiteral("platform"));
+    m_platform->setTextFormat(Qt::PlainText);
+    m_platformLogo = new QLabel(info);
+    auto *platform = new QHBoxLayout;
+    platform->setContentsMargins(0, 0, 0, 0);
+    platform->addWidget(m_platformLogo);
+    platform->addWidget(m_platform, 1);
+    form->addRow(tr("Platform:"), platform);
 
     m_viewFlag = new QLabel(info);
     m_viewFlag->setFixedSize(CountryFlags::kWidth + 2, CountryFlags::kHeight + 2);
@@ -97,6 +107,27 @@ CExFormView::CExFormView(QWidget *parent)
     Clear();
 }
 
+QPixmap CExFormView::PlatformLogo(int platform, const QString &label)
+{
+    if (platform != Platform::Zone && platform != Platform::IgzRm && platform != Platform::IgzDm)
+        return QPixmap();
+    const bool zone = platform == Platform::Zone;
+    QPixmap logo(zone ? 56 : 51, 18);
+    logo.fill(Qt::transparent);
+    QPainter painter(&logo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(zone ? QColor(24, 64, 140) : QColor(150, 28, 28));
+    painter.drawRoundedRect(QRectF(logo.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(logo.rect(), Qt::AlignCenter, label);
+    return logo;
+}
+
 void CExFormView::fitChat()
 {
     // The facts first, the chat below them in what is left, until the user
@@ -136,6 +167,12 @@ void CExFormView::ShowGame(const CRecordedGame &game)
     m_players->setText(d.players);
     m_duration->setText(d.duration);
     m_platform->setText(d.platformText);
+    // The rating services with a logo of their own show it instead of the text.
+    const QPixmap logo = PlatformLogo(d.platform, d.platformText);
+    m_platformLogo->setPixmap(logo);
+    m_platformLogo->setToolTip(d.platformText);
+    m_platformLogo->setVisible(!logo.isNull());
+    m_platform->setVisible(logo.isNull());
     m_viewFlag->setPixmap(CountryFlags::Flag(d.viewCountry));
     m_viewName->setText(d.viewName);
     m_viewName->setToolTip(d.viewCountryName);
@@ -168,6 +205,9 @@ void CExFormView::Clear()
     for (QLabel *label : { m_type, m_map, m_players, m_duration, m_platform, m_viewName, m_rating })
         label->clear();
     m_viewFlag->clear();
+    m_platformLogo->clear();
+    m_platformLogo->hide();
+    m_platform->show();
     m_viewName->setToolTip(QString());
     m_viewFlag->setToolTip(QString());
     fillTeam(0, {});
@@ -205,6 +245,11 @@ QStringList CExFormView::TeamLines(int team) const
 QString CExFormView::ChatText() const
 {
     return m_chat->toPlainText();
+}
+
+bool CExFormView::PlatformLogoShown() const
+{
+    return !m_platformLogo->isHidden();
 }
 
 bool CExFormView::MinimapHasTerrain() const

@@ -35,6 +35,10 @@ public:
     QStringList TeamLines(int team) const;
     QString ChatText() const;
     bool MinimapHasTerrain() const;
+    bool PlatformLogoShown() const;
+
+    // The logo of the Zone and IGZones platforms; null for the others.
+    static QPixmap PlatformLogo(int platform, const QString &label);
 
 signals:
     void shown();
@@ -53,6 +57,7 @@ private:
     QLabel *m_players = nullptr;
     QLabel *m_duration = nullptr;
     QLabel *m_platform = nullptr;
+    QLabel *m_platformLogo = nullptr;
     QLabel *m_viewFlag = nullptr;
     QLabel *m_viewName = nullptr;
     QLabel *m_rating = nullptr;

@@ -506,6 +506,12 @@ private Q_SLOTS:
         for (const QString &line : form->TeamLines(0) + form->TeamLines(1))
             QVERIFY2(!line.contains(QLatin1String("Rating")), qPrintable(line));
 
+        QVERIFY(!form->PlatformLogoShown());
+        action(Cmd::PopupPlatformZone)->trigger();
+        QCOMPARE(form->FieldText(QStringLiteral("platform")), QStringLiteral("Zone"));
+        QVERIFY(form->PlatformLogoShown());
+        action(Cmd::PlatformIp)->trigger();
+
         // The platform it already has: nothing is stored anew.
         const int onIp = game().catalogueId;
         action(Cmd::PopupPlatformIp)->trigger();
