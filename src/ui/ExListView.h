@@ -41,6 +41,9 @@ public:
     bool SelectFile(const QString &fileName);
 
     QList<int> SelectedRows() const;
+    // Grows with every listing: results of work started on an older listing
+    // are not for the rows shown now.
+    int ListingGeneration() const { return m_generation; }
     CommandState State() const { return m_state; }
     // Saves the column widths and order as "Overview".
     void SaveLayout() const;

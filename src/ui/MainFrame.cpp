@@ -222,27 +222,56 @@ void CMainFrame::changePlatform(int platform)
     const QList<int> rows = m_list->SelectedRows();
     if (rows.size() != 1)
         return;
-    const int index = rows.front();
     CGameListModel *model = m_list->Model();
-    if (!model->Row(index).IsKnown())
+    if (!model->Row(rows.front()).IsKnown())
         return;
+    struct Change
+    {
+        CGameRow row;
+        PlatformChange::Result result = PlatformChange::Result::Unchanged;
+        bool applied = false;
+    };
+    const auto change = std::make_shared<Change>();
+    change->row = model->Row(rows.front());
     const QString folder = CSettings::Instance().CurrentPath();
-    auto row = std::make_shared<CGameRow>(model->Row(index));
-    auto result = std::make_shared<PlatformChange::Result>(PlatformChange::Result::Unchanged);
+    const int generation = m_list->ListingGeneration();
+    // The change is one delete and one store; Cancel cannot undo it, so its
+    // outcome reaches the row whenever the worker is done, unless another
+    // listing has replaced the list by then.
+    auto apply = [this, change, generation] {
+        if (change->applied || m_list->ListingGeneration() != generation)
+            return;
+        change->applied = true;
+        applyPlatformChange(change->row, change->result);
+    };
     const auto job = CWaitJob::Create();
+    connect(job.get(), &CWaitJob::resultPosted, this, apply);
     const bool finished = CWaitDlg::RunJob(this, LoadString(StringId::PleaseWaitTitle),
-        Platform::PlatformLabel(platform), true, false, job, [=](CWaitJob &j) {
+        Platform::PlatformLabel(platform), true, false, job, [change, folder, platform](CWaitJob &j) {
             CRecordedGame game;
-            *result = PlatformChange::ChangePlatform(folder, *row, platform, game);
+            change->result = PlatformChange::ChangePlatform(folder, change->row, platform, game);
+            j.PostResult(QVariant());
             j.PostClose();
         });
-    if (!finished || *result == PlatformChange::Result::Unchanged || *result == PlatformChange::Result::NotStored)
+    if (finished)
+        apply();
+}
+
+void CMainFrame::applyPlatformChange(const CGameRow &row, PlatformChange::Result result)
+{
+    if (result == PlatformChange::Result::Unchanged || result == PlatformChange::Result::NotStored)
         return;
-    model->UpdateRow(index, *row);
-    if (*result == PlatformChange::Result::FileLost) {
+    CGameListModel *model = m_list->Model();
+    const int index = model->FindRow(row.fileName);
+    if (index < 0)
+        return;
+    model->UpdateRow(index, row);
+    const bool shown = m_list->SelectedRows() == QList<int> { index };
+    if (result == PlatformChange::Result::FileLost) {
         model->SetCounters(model->FilesCounter(), qMax(0, model->GamesCounter() - 1));
-        m_form->Clear();
-    } else {
+        if (shown)
+            m_form->Clear();
+    } else if (shown) {
         m_list->ShowSelected();
     }
 }

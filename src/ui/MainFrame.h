@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandState.h"
+#include "ratings/PlatformChange.h"
 
 #include <QMainWindow>
 
@@ -46,6 +47,7 @@ private:
     void updateCommands();
     void updateCounters(int files, int games);
     void changePlatform(int platform);
+    void applyPlatformChange(const CGameRow &row, PlatformChange::Result result);
     void showConfiguration();
     void showAbout();
     void fillLanguageMenu();

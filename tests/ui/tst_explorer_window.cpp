@@ -519,6 +519,22 @@ private Q_SLOTS:
         QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 1 "));
     }
 
+    void cancelledPlatformChangeStillReachesTheRow()
+    {
+        QVERIFY(Fixture::Write(folderPath() + "game.mgx", duel("Ann", "Bob", 5)));
+        openWindow();
+        select(QStringLiteral("game.mgx"));
+        QTRY_VERIFY(m_frame->FormView()->IsShowingGame());
+        CWaitDlg::SetOpenHook([](CWaitDlg &dialog) { QTimer::singleShot(0, &dialog, &QDialog::reject); });
+        action(Cmd::PlatformGpDm)->trigger();
+        // The game was filed anew whether or not the dialog saw it finish;
+        // the row must not keep the id of the entry that was deleted.
+        const int row = model().FindRow(QStringLiteral("game.mgx"));
+        QTRY_COMPARE(model().Row(row).platform, 2);
+        QTRY_COMPARE(m_frame->FormView()->FieldText(QStringLiteral("platform")), QStringLiteral("GP DM"));
+        CWaitJob::StopAll();
+    }
+
     void columnLayoutIsKept()
     {
         QVERIFY(Fixture::Write(folderPath() + "game.mgx", duel("Ann", "Bob", 5)));
