@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/StringTable.h"
 #include "ratings/Platforms.h"
+#include "ui/ThemeIcon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,7 @@ namespace {
 
 QIcon icon(const char *themeName, QStyle::StandardPixmap fallback)
 {
-    return QIcon::fromTheme(QLatin1String(themeName), QApplication::style()->standardIcon(fallback));
+    return ThemeIcon({ QLatin1String(themeName) }, fallback);
 }
 
 } // namespace
@@ -49,7 +50,8 @@ CCommandTable::CCommandTable(QWidget *owner)
     add(Cmd::PopupZipEachCurrent, tr("Current Folder"));
     add(Cmd::PopupZipEachDesktop, tr("Desktop"));
 
-    add(Cmd::Rename, tr("Rename to ..."), QKeySequence(Qt::Key_F2), icon("edit-rename", QS::SP_FileDialogDetailedView));
+    add(Cmd::Rename, tr("Rename to ..."), QKeySequence(Qt::Key_F2),
+        icon("document-edit", QS::SP_FileDialogDetailedView));
     add(Cmd::PopupRename, tr("&Rename ..."));
     add(Cmd::MoveAsk, tr("..."), QKeySequence(Qt::Key_F3), icon("go-jump", QS::SP_ArrowForward));
     add(Cmd::MoveSaveGame, tr("SaveGame"));
@@ -72,7 +74,7 @@ CCommandTable::CCommandTable(QWidget *owner)
     add(Cmd::TopPlayers, tr("View Top Players"));
     add(Cmd::Refresh, tr("Refresh"), QKeySequence(Qt::Key_F5), icon("view-refresh", QS::SP_BrowserReload));
     add(Cmd::PopupRefresh, tr("Refresh"));
-    add(Cmd::RefreshRatings, tr("Refresh Ratings"), QKeySequence(Qt::Key_F1), icon("go-down", QS::SP_ArrowDown));
+    add(Cmd::RefreshRatings, tr("Refresh Ratings"), QKeySequence(Qt::Key_F1), icon("starred", QS::SP_ArrowDown));
     add(Cmd::PopupRefreshRatings, tr("Refresh Ratings"));
 
     add(Cmd::PlatformZone, tr("Zone"));

@@ -5,30 +5,25 @@
 #include "explorer/RowSorting.h"
 #include "ratings/Countries.h"
 #include "ui/CountryFlags.h"
+#include "ui/ThemeIcon.h"
 
 #include <QApplication>
 #include <QStyle>
 
 namespace {
 
-QIcon themeIcon(std::initializer_list<const char *> names, QStyle::StandardPixmap fallback)
-{
-    for (const char *name : names) {
-        const QIcon icon = QIcon::fromTheme(QLatin1String(name));
-        if (!icon.isNull())
-            return icon;
-    }
-    return QApplication::style()->standardIcon(fallback);
-}
-
 } // namespace
 
 CGameListModel::CGameListModel(QObject *parent)
     : QAbstractTableModel(parent)
-    , m_folderIcon(themeIcon({ "folder" }, QStyle::SP_DirIcon))
-    , m_recordingIcon(themeIcon({ "video-x-generic", "application-x-executable" }, QStyle::SP_FileIcon))
-    , m_zipIcon(themeIcon({ "application-zip", "package-x-generic" }, QStyle::SP_DriveFDIcon))
-    , m_rarIcon(themeIcon({ "application-x-rar", "package-x-generic" }, QStyle::SP_DriveCDIcon))
+    // Rows keep the coloured pictures of the style when the desktop has no
+    // icon theme: monochrome symbols would make the list hard to scan.
+    , m_folderIcon(ThemeIcon({ QStringLiteral("folder") }, QStyle::SP_DirIcon, false))
+    , m_recordingIcon(ThemeIcon({ QStringLiteral("video-x-generic") }, QStyle::SP_FileIcon, false))
+    , m_zipIcon(ThemeIcon(
+          { QStringLiteral("application-zip"), QStringLiteral("package-x-generic") }, QStyle::SP_DriveFDIcon, false))
+    , m_rarIcon(ThemeIcon(
+          { QStringLiteral("application-x-rar"), QStringLiteral("package-x-generic") }, QStyle::SP_DriveCDIcon, false))
 {
 }
 
