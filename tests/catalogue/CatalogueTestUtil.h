@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TestEnv.h"
 #include "app/Log.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/DbSqlite.h"
@@ -54,11 +55,7 @@ inline int Count(CDbSQLite &db, const QString &sql, const QVariantList &values =
 
 inline QString LogText()
 {
-    QFile f(Log::FilePath());
-    if (!f.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray b = f.readAll();
-    return QString::fromUtf16(reinterpret_cast<const char16_t *>(b.constData()), b.size() / 2);
+    return TestEnv::logText();
 }
 
 } // namespace CatTest

@@ -281,12 +281,7 @@ private Q_SLOTS:
         QVERIFY(!r.cancelled);
         QCOMPARE(storedRows.size(), 2);
         QCOMPARE(l.rows[storedRows[0]].fileName, QStringLiteral("s1.mgx"));
-        QCOMPARE(Log::FilePath().isEmpty(), false);
-        QFile log(Log::FilePath());
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QByteArray bytes = log.readAll();
-        const QString text
-            = QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2);
+        const QString text = TestEnv::logText();
         QCOMPARE(text.count("FS ERROR WITH MGX: FILE: " + folder + "s2.mgx"), 1);
 
         // Everything stored: a second scan has nothing to do.

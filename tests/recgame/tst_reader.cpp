@@ -24,14 +24,7 @@ private:
         return path;
     }
 
-    static QByteArray logText()
-    {
-        QFile f(Log::FilePath());
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        const QByteArray raw = f.readAll();
-        return QString::fromUtf16(reinterpret_cast<const char16_t *>(raw.constData()), raw.size() / 2).toUtf8();
-    }
+    static QString logText() { return TestEnv::logText(); }
 
 private Q_SLOTS:
     void lengths_data()

@@ -1,5 +1,6 @@
 #include "TestEnv.h"
 
+#include "app/Log.h"
 #include "app/Settings.h"
 
 #include <QDir>
@@ -32,4 +33,13 @@ QString TestEnv::corpusDir()
 QString TestEnv::corpusFile(const QString &name)
 {
     return corpusDir() + QLatin1Char('/') + name;
+}
+
+QString TestEnv::logText()
+{
+    QFile f(Log::FilePath());
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray raw = f.readAll();
+    return QString::fromUtf16(reinterpret_cast<const char16_t *>(raw.constData()), raw.size() / 2);
 }

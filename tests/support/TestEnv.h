@@ -17,6 +17,9 @@ public:
     static QString corpusDir();
     static QString corpusFile(const QString &name);
 
+    // The log of the data directory, decoded from UTF-16; empty when absent.
+    static QString logText();
+
 private:
     QTemporaryDir m_dir;
 };

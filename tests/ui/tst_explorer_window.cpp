@@ -61,11 +61,7 @@ QStringList columnTexts(const CGameListModel &model, int column)
 
 QString logText()
 {
-    QFile file(Log::FilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray bytes = file.readAll();
-    return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.constData()), bytes.size() / 2);
+    return TestEnv::logText();
 }
 
 } // namespace
