@@ -56,6 +56,11 @@ inline void Exercise(CRecordedGame &game, bool readTerrain, bool scanAgain)
     (void)game.GetMapName(true);
     (void)game.GetMapName(false);
     (void)game.GetMatchSizeLabel();
+    // The labels the analyse command prints for every slot.
+    (void)CRecordedGame::GameTypeName(game.gameType);
+    (void)CRecordedGame::MatchSizeLabel(game.matchSize);
+    for (const CPlayer &player : game.players)
+        (void)CRecordedGame::CivilizationName(player.civilization);
     (void)CRecordedGame::FormatGameTime(game.povPlayer.feudalTime);
     (void)Minimap::Render(game, Qt::white);
     game.Reanalyze(scanAgain);
