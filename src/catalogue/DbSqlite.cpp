@@ -1,6 +1,7 @@
 #include "catalogue/DbSqlite.h"
 
 #include "catalogue/SqlStatement.h"
+#include "catalogue/StatementCache.h"
 
 #include <QFile>
 
@@ -8,6 +9,9 @@
 
 CDbSQLite::~CDbSQLite()
 {
+    if (m_cache)
+        m_cache->Clear();
+    m_cache.reset();
     if (m_connection)
         sqlite3_close_v2(m_connection);
 }
@@ -25,6 +29,7 @@ bool CDbSQLite::Open(const QString &path)
         return false;
     }
     sqlite3_busy_timeout(m_connection, kBusyTimeoutMs);
+    m_cache = std::make_shared<CStatementCache>();
     // WAL lets the list fill read while a scan writes; NORMAL synchronisation
     // keeps every committed store across a killed process (only a power cut
     // may lose the last commits, never the file's integrity).
@@ -35,13 +40,13 @@ bool CDbSQLite::Open(const QString &path)
 
 bool CDbSQLite::ExecuteSql(const QString &sql)
 {
-    CSqlStatement statement(sql, m_connection);
+    CSqlStatement statement(sql, m_connection, m_cache);
     return statement.Execute();
 }
 
 std::unique_ptr<CSqlStatement> CDbSQLite::CreateStatement(const QString &sql)
 {
-    return std::make_unique<CSqlStatement>(sql, m_connection);
+    return std::make_unique<CSqlStatement>(sql, m_connection, m_cache);
 }
 
 bool CDbSQLite::Begin()

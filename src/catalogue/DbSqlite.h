@@ -8,6 +8,7 @@
 #include <memory>
 
 struct sqlite3;
+class CStatementCache;
 
 // One open connection to an SQLite database. A connection belongs to one
 // operation on one thread: it is opened at the start of the operation and
@@ -31,10 +32,10 @@ public:
     bool IsOpen() const { return m_connection != nullptr; }
     QString FilePath() const { return m_filePath; }
 
-    // Prepares, runs once and finalizes a statement that returns no rows.
+    // Runs a statement that returns no rows once.
     bool ExecuteSql(const QString &sql);
-    // A prepared statement on this connection; it must be destroyed before
-    // the connection.
+    // A prepared statement on this connection. Statements are kept prepared
+    // between uses: one destroyed before the connection goes back to it.
     std::unique_ptr<CSqlStatement> CreateStatement(const QString &sql);
 
     bool Begin();
@@ -51,6 +52,7 @@ public:
 
 private:
     sqlite3 *m_connection = nullptr;
+    std::shared_ptr<CStatementCache> m_cache;
     QString m_filePath;
     QString m_transactionText;
 };

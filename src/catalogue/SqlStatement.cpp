@@ -1,6 +1,7 @@
 #include "catalogue/SqlStatement.h"
 
 #include "app/Log.h"
+#include "catalogue/StatementCache.h"
 
 #include <sqlite3.h>
 
@@ -27,9 +28,23 @@ QString codeName(int code)
 CSqlStatement::CSqlStatement(const QString &sql, sqlite3 *connection)
     : m_sql(sql)
 {
+    prepare(connection);
+}
+
+CSqlStatement::CSqlStatement(const QString &sql, sqlite3 *connection, const std::shared_ptr<CStatementCache> &cache)
+    : m_sql(sql)
+    , m_cache(cache)
+{
+    m_statement = cache ? cache->Take(sql) : nullptr;
+    if (!m_statement)
+        prepare(connection);
+}
+
+void CSqlStatement::prepare(sqlite3 *connection)
+{
     if (!connection)
         return;
-    const QByteArray text = sql.toUtf8();
+    const QByteArray text = m_sql.toUtf8();
     if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &m_statement, nullptr) != SQLITE_OK) {
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
@@ -38,7 +53,12 @@ CSqlStatement::CSqlStatement(const QString &sql, sqlite3 *connection)
 
 CSqlStatement::~CSqlStatement()
 {
-    if (m_statement)
+    if (!m_statement)
+        return;
+    // The connection may be gone already: then there is no cache to return to.
+    if (const std::shared_ptr<CStatementCache> cache = m_cache.lock())
+        cache->Give(m_sql, m_statement);
+    else
         sqlite3_finalize(m_statement);
 }
 

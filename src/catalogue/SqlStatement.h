@@ -3,8 +3,11 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
+
 struct sqlite3;
 struct sqlite3_stmt;
+class CStatementCache;
 
 // One prepared statement. Values are always bound to "?" parameters, never
 // formatted into the SQL text: a nickname such as `Nick` or `x'); DROP...`
@@ -16,6 +19,9 @@ class CSqlStatement
 {
 public:
     CSqlStatement(const QString &sql, sqlite3 *connection);
+    // A statement of a connection's cache: taken from it when one with the
+    // same text is idle, handed back (reset, bindings cleared) when destroyed.
+    CSqlStatement(const QString &sql, sqlite3 *connection, const std::shared_ptr<CStatementCache> &cache);
     virtual ~CSqlStatement();
     CSqlStatement(const CSqlStatement &) = delete;
     CSqlStatement &operator=(const CSqlStatement &) = delete;
@@ -50,6 +56,9 @@ public:
 private:
     void logStepError(const char *function, int code) const;
 
+    void prepare(sqlite3 *connection);
+
     sqlite3_stmt *m_statement = nullptr;
     QString m_sql;
+    std::weak_ptr<CStatementCache> m_cache;
 };

@@ -63,6 +63,38 @@ private Q_SLOTS:
         QVERIFY(db->ExecuteSql("DELETE FROM maps WHERE Id_Map = 51"));
     }
 
+    void keptStatementsStartAfresh()
+    {
+        CDbSQLite db;
+        QVERIFY(db.Open(m_env.file(QStringLiteral("kept.db"))));
+        QVERIFY(db.ExecuteSql(QStringLiteral("CREATE TABLE t (a INTEGER)")));
+        for (int i = 1; i <= 3; ++i) {
+            auto insert = db.CreateStatement(QStringLiteral("INSERT INTO t VALUES (?1)"));
+            insert->BindInt(1, i);
+            QVERIFY(insert->Execute());
+        }
+        {
+            // Left in the middle of its rows: the next user still starts at the first row.
+            auto select = db.CreateStatement(QStringLiteral("SELECT a FROM t WHERE a >= ?1 ORDER BY a"));
+            select->BindInt(1, 2);
+            QVERIFY(select->NextRow());
+        }
+        auto select = db.CreateStatement(QStringLiteral("SELECT a FROM t WHERE a >= ?1 ORDER BY a"));
+        QVERIFY(!select->NextRow()); // no value bound: NULL matches nothing
+        select->Reset();
+        select->BindInt(1, 1);
+        QVERIFY(select->NextRow());
+        QCOMPARE(select->ColumnInt(0), 1);
+        select.reset();
+
+        // A statement that outlives its connection is simply finalized.
+        auto db2 = std::make_unique<CDbSQLite>();
+        QVERIFY(db2->Open(m_env.file(QStringLiteral("kept.db"))));
+        auto orphan = db2->CreateStatement(QStringLiteral("SELECT COUNT(*) FROM t"));
+        db2.reset();
+        orphan.reset();
+    }
+
     void secondPreparationIsANoOp()
     {
         auto db = Catalogue::OpenCatalogue();
