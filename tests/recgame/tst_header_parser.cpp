@@ -378,6 +378,24 @@ private Q_SLOTS:
         QVERIFY(game.playerCount >= 0);
     }
 
+    void floodedHeadersStayBounded()
+    {
+        // A few kilobytes of a file can inflate to megabytes of lobby chat
+        // markers; the re-analysis walks them from the start of the header.
+        CRecordedGame chat;
+        chat.header = QByteArray("@#1").repeated((8 << 20) / 3);
+        chat.Reanalyze(true);
+        QVERIFY(chat.preGameChat.size() > (1 << 20));
+        QVERIFY(chat.preGameChat.size() <= (4 << 20) + 300);
+
+        // ... or of colons for the "Map Type" search of map 44.
+        CRecordedGame colons;
+        colons.header = QByteArray(12, '\0') + Fixture::Le32(44) + QByteArray(": ").repeated(4 << 20);
+        colons.Analyze(false);
+        QCOMPARE(colons.mapId, 44);
+        QCOMPARE(colons.mapName, QString());
+    }
+
     void hostileDimensions_data()
     {
         QTest::addColumn<int>("width");
