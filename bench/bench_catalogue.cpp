@@ -8,6 +8,7 @@
 //
 // CORPUS defaults to the shared corpus beside the repository.
 
+#include "BenchFloor.h"
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Persistence.h"
@@ -24,8 +25,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <zlib.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <unistd.h>
@@ -36,43 +35,6 @@
 
 namespace {
 
-constexpr int kChunk = 131072;
-
-// The floor: the whole file read and its header inflated, nothing else.
-qint64 readAndInflate(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() < 8)
-        return -1;
-    const auto *u = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const quint32 headerLength = quint32(u[0]) | (quint32(u[1]) << 8) | (quint32(u[2]) << 16) | (quint32(u[3]) << 24);
-    if (headerLength < 9 || headerLength > quint64(bytes.size()))
-        return -1;
-    z_stream stream {};
-    stream.next_in = const_cast<Bytef *>(u + 8);
-    stream.avail_in = uInt(headerLength - 8);
-    if (inflateInit2(&stream, -15) != Z_OK)
-        return -1;
-    QByteArray out(std::max<qsizetype>(kChunk, qsizetype(headerLength) * 4), Qt::Uninitialized);
-    qsizetype size = 0;
-    while (stream.avail_out == 0) {
-        if (out.size() - size < kChunk)
-            out.resize(out.size() * 2);
-        stream.next_out = reinterpret_cast<Bytef *>(out.data() + size);
-        stream.avail_out = kChunk;
-        const int rc = inflate(&stream, Z_SYNC_FLUSH);
-        if (rc != Z_OK && rc != Z_STREAM_END)
-            break;
-        size += kChunk - stream.avail_out;
-        if (rc == Z_STREAM_END)
-            break;
-    }
-    inflateEnd(&stream);
-    return size;
-}
 
 // count links (or copies) of the sources in folder, named prefix-NNNNN-source.
 QStringList populate(const QString &folder, const QStringList &sources, int count, const QString &prefix)
@@ -148,11 +110,11 @@ int main(int argc, char **argv)
     const QStringList scanFiles = populate(scanFolder, sources, scanCount, QStringLiteral("scan"));
     qint64 sink = 0;
     for (const QString &s : sources)
-        sink += readAndInflate(s); // page cache
+        sink += ReadAndInflate(s); // page cache
     QElapsedTimer timer;
     timer.start();
     for (const QString &f : scanFiles)
-        sink += readAndInflate(f);
+        sink += ReadAndInflate(f);
     const qint64 floorNs = timer.nsecsElapsed();
 
     timer.start();

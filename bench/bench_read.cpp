@@ -9,6 +9,7 @@
 //
 // FOLDER defaults to the shared corpus beside the repository.
 
+#include "BenchFloor.h"
 #include "app/Settings.h"
 #include "recgame/RecordedGame.h"
 
@@ -18,8 +19,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,47 +30,6 @@
 
 namespace {
 
-constexpr int kChunk = 131072;
-
-// The baseline: the file in memory and its header inflated in 128 KiB steps,
-// as the reader does it, with no record and no parsing. Returns the inflated
-// size so that the work cannot be optimised away.
-qint64 readAndInflate(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray bytes = file.readAll();
-    if (bytes.size() < 8)
-        return -1;
-    const auto *u = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const quint32 headerLength = quint32(u[0]) | (quint32(u[1]) << 8) | (quint32(u[2]) << 16) | (quint32(u[3]) << 24);
-    if (headerLength < 9 || headerLength > quint64(bytes.size()))
-        return -1;
-
-    z_stream stream{};
-    stream.next_in = const_cast<Bytef *>(u + 8);
-    stream.avail_in = uInt(headerLength - 8);
-    if (inflateInit2(&stream, -15) != Z_OK)
-        return -1;
-    QByteArray out;
-    out.resize(std::max<qsizetype>(kChunk, qsizetype(headerLength) * 4));
-    qsizetype size = 0;
-    while (stream.avail_out == 0) {
-        if (out.size() - size < kChunk)
-            out.resize(out.size() * 2);
-        stream.next_out = reinterpret_cast<Bytef *>(out.data() + size);
-        stream.avail_out = kChunk;
-        const int rc = inflate(&stream, Z_SYNC_FLUSH);
-        if (rc != Z_OK && rc != Z_STREAM_END)
-            break;
-        size += kChunk - stream.avail_out;
-        if (rc == Z_STREAM_END)
-            break;
-    }
-    inflateEnd(&stream);
-    return size;
-}
 
 qint64 readOnly(const QString &path)
 {
@@ -160,7 +118,7 @@ int main(int argc, char **argv)
 
     // One untimed pass fills the page cache and the lazily built tables.
     for (const QString &path : files) {
-        readAndInflate(path);
+        ReadAndInflate(path);
         analyze(path, terrain);
     }
 
@@ -172,7 +130,7 @@ int main(int argc, char **argv)
     for (int round = 0; round < repeat; ++round) {
         timer.start();
         for (const QString &path : files) {
-            a.sink += readAndInflate(path);
+            a.sink += ReadAndInflate(path);
             ++a.files;
         }
         const qint64 roundA = timer.nsecsElapsed();

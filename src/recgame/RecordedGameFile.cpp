@@ -5,16 +5,14 @@
 #include "recgame/RecordedGame.h"
 
 #include "app/Log.h"
+#include "recgame/HeaderInflate.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <zlib.h>
-
 namespace {
 
 constexpr const char *kUnit = "RecordedGame";
-constexpr int kChunk = 131072;
 // Ceilings for hostile input: real headers inflate to a few MiB and real
 // files stay far below these.
 constexpr qint64 kMaxInflatedHeader = 256LL * 1024 * 1024;
@@ -24,38 +22,6 @@ quint32 le32(const char *p)
 {
     const auto *u = reinterpret_cast<const unsigned char *>(p);
     return quint32(u[0]) | (quint32(u[1]) << 8) | (quint32(u[2]) << 16) | (quint32(u[3]) << 24);
-}
-
-// Raw inflate in 128 KiB steps with Z_SYNC_FLUSH; on an error or a stream
-// that ends early the bytes produced so far are kept.
-QByteArray inflateHeader(const QByteArray &compressed)
-{
-    QByteArray out;
-    z_stream stream{};
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(compressed.constData()));
-    stream.avail_in = uInt(compressed.size());
-    if (inflateInit2(&stream, -15) != Z_OK) {
-        inflateEnd(&stream);
-        return out;
-    }
-    qsizetype size = 0;
-    out.resize(std::max<qsizetype>(kChunk, std::min<qsizetype>(compressed.size() * 4, 64 * 1024 * 1024)));
-    while (stream.avail_out == 0) {
-        if (out.size() - size < kChunk)
-            out.resize(out.size() * 2);
-        stream.next_out = reinterpret_cast<Bytef *>(out.data() + size);
-        stream.avail_out = kChunk;
-        const int rc = inflate(&stream, Z_SYNC_FLUSH);
-        if (rc != Z_OK && rc != Z_STREAM_END)
-            break;
-        size += kChunk - stream.avail_out;
-        if (rc == Z_STREAM_END || size >= kMaxInflatedHeader)
-            break;
-    }
-    inflateEnd(&stream);
-    out.truncate(std::min<qint64>(size, kMaxInflatedHeader));
-    out.squeeze();
-    return out;
 }
 
 } // namespace
@@ -108,7 +74,7 @@ bool CRecordedGame::ReadFile()
                    + Log::CodeFile(kUnit, __LINE__));
         return false;
     }
-    header = inflateHeader(compressed);
+    header = InflateHeader(compressed, kMaxInflatedHeader);
     body = std::move(rest);
     return true;
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "recgame/HeaderInflate.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <limits>
+
+// The floor of the benchmarks: the whole file read into memory and its
+// header inflated, with no record and no parsing. Returns the inflated size
+// so that the work cannot be optimised away, or -1 for a file that is not a
+// recording.
+inline qint64 ReadAndInflate(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 8)
+        return -1;
+    const auto *u = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const quint32 headerLength = quint32(u[0]) | (quint32(u[1]) << 8) | (quint32(u[2]) << 16) | (quint32(u[3]) << 24);
+    if (headerLength < 9 || headerLength > quint64(bytes.size()))
+        return -1;
+    return InflateHeader(QByteArrayView(bytes).sliced(8, headerLength - 8), std::numeric_limits<qint64>::max())
+        .size();
+}
