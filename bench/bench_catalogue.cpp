@@ -35,7 +35,6 @@
 
 namespace {
 
-
 // count links (or copies) of the sources in folder, named prefix-NNNNN-source.
 QStringList populate(const QString &folder, const QStringList &sources, int count, const QString &prefix)
 {

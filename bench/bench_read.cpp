@@ -30,7 +30,6 @@
 
 namespace {
 
-
 qint64 readOnly(const QString &path)
 {
     CRecordedGame game;
