@@ -111,10 +111,15 @@ int main(int argc, char **argv)
     for (const QString &s : sources)
         sink += ReadAndInflate(s); // page cache
     QElapsedTimer timer;
-    timer.start();
-    for (const QString &f : scanFiles)
-        sink += ReadAndInflate(f);
-    const qint64 floorNs = timer.nsecsElapsed();
+    // The floor is timed before and after the scan and the faster run kept:
+    // whichever loop runs first also pays for the allocator growing its heap.
+    const auto timeFloor = [&]() {
+        timer.start();
+        for (const QString &f : scanFiles)
+            sink += ReadAndInflate(f);
+        return timer.nsecsElapsed();
+    };
+    const qint64 floorBefore = timeFloor();
 
     timer.start();
     const CFolderListing before
@@ -122,6 +127,7 @@ int main(int argc, char **argv)
     std::atomic<bool> cancel { false };
     const CFullScanResult scanned = FullScan::Run(scanFolder + QLatin1Char('/'), before.rows, cancel);
     const qint64 scanNs = timer.nsecsElapsed();
+    const qint64 floorNs = std::min(floorBefore, timeFloor());
     std::printf("\n1. scan of %d recordings into an empty catalogue\n", scanCount);
     std::printf("   floor (read + inflate)     %9.1f ms  %7.3f ms/file\n", ms(floorNs), ms(floorNs) / scanCount);
     std::printf("   full scan (fill + store)   %9.1f ms  %7.3f ms/file  (%d stored, %d failed)\n", ms(scanNs),
