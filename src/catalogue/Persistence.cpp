@@ -317,10 +317,7 @@ bool LoadById(CRecordedGame &game, int id, CDbSQLite &db, bool withDetails, cons
             + Log::CodeFile(kUnit, __LINE__));
         return false;
     }
-    const QFileInfo info(game.filePath);
-    const QDateTime written = info.lastModified();
-    const QDateTime accessed = info.fileTime(QFileDevice::FileAccessTime);
-    game.date = (accessed.isValid() && written > accessed ? accessed : written).toSecsSinceEpoch();
+    game.date = CRecordedGame::FileDate(QFileInfo(game.filePath));
     return true;
 }
 

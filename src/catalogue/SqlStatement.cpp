@@ -191,8 +191,3 @@ QString CSqlStatement::ColumnText(int column) const
         return QString();
     return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
 }
-
-bool CSqlStatement::ColumnIsNull(int column) const
-{
-    return !m_statement || sqlite3_column_type(m_statement, column) == SQLITE_NULL;
-}

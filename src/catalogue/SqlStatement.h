@@ -49,7 +49,6 @@ public:
     double ColumnDouble(int column) const;
     // A NULL column reads as an empty string.
     QString ColumnText(int column) const;
-    bool ColumnIsNull(int column) const;
 
     QString Sql() const { return m_sql; }
 

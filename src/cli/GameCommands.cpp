@@ -30,6 +30,17 @@ bool rowOfFile(const QString &path, CGameRow &row, QString &folder)
     return true;
 }
 
+// Prepares the catalogue and finds the file's row: ExitCode::Ok, or the
+// code the command ends with.
+int catalogueRowOf(const QString &path, CGameRow &row, QString &folder)
+{
+    if (!Cli::PrepareCatalogue())
+        return ExitCode::Failure;
+    if (!rowOfFile(path, row, folder))
+        return Cli::Failure(QStringLiteral("'%1' is not a file").arg(path));
+    return ExitCode::Ok;
+}
+
 int report(bool json, const QString &file, const QString &outcome, const CGameRow &row, int exitCode)
 {
     if (json) {
@@ -58,12 +69,10 @@ int RunSetPlatform(const QStringList &args)
     if (platform < 0)
         return Cli::UsageError(
             usage, QStringLiteral("unknown platform '%1' (0-5 or a label such as \"GP RM\")").arg(a.positional[1]));
-    if (!Cli::PrepareCatalogue())
-        return ExitCode::Failure;
     CGameRow row;
     QString folder;
-    if (!rowOfFile(a.positional[0], row, folder))
-        return Cli::Failure(QStringLiteral("'%1' is not a file").arg(a.positional[0]));
+    if (const int rc = catalogueRowOf(a.positional[0], row, folder); rc != ExitCode::Ok)
+        return rc;
     auto game = std::make_unique<CRecordedGame>();
     switch (PlatformChange::ChangePlatform(folder, row, platform, *game)) {
     case PlatformChange::Result::NotStored:
@@ -85,12 +94,10 @@ int RunReanalyze(const QStringList &args)
     const Cli::ParsedArgs a = Cli::Parse(args, {});
     if (!a.error.isEmpty() || a.positional.size() != 1)
         return Cli::UsageError(usage, a.error);
-    if (!Cli::PrepareCatalogue())
-        return ExitCode::Failure;
     CGameRow row;
     QString folder;
-    if (!rowOfFile(a.positional[0], row, folder))
-        return Cli::Failure(QStringLiteral("'%1' is not a file").arg(a.positional[0]));
+    if (const int rc = catalogueRowOf(a.positional[0], row, folder); rc != ExitCode::Ok)
+        return rc;
     auto game = std::make_unique<CRecordedGame>();
     const bool ok = RowAnalysis::Reanalyze(folder, row, *game);
     return report(a.has("--json"), a.positional[0], ok ? QStringLiteral("stored") : QStringLiteral("could not be read"),

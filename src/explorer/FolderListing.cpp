@@ -17,13 +17,6 @@
 
 namespace {
 
-qint64 fileDate(const QFileInfo &info)
-{
-    const QDateTime written = info.lastModified();
-    const QDateTime accessed = info.fileTime(QFileDevice::FileAccessTime);
-    return (accessed.isValid() && accessed < written ? accessed : written).toSecsSinceEpoch();
-}
-
 bool cancelled(const std::atomic<bool> *cancel)
 {
     return cancel && cancel->load(std::memory_order_relaxed);
@@ -105,7 +98,7 @@ CFolderListing Fill(
         parent.fileName = QStringLiteral("..");
         parent.kind = CGameRow::Kind::Folder;
         parent.isFile = false;
-        parent.date = fileDate(QFileInfo(path + QStringLiteral("..")));
+        parent.date = CRecordedGame::FileDate(QFileInfo(path + QStringLiteral("..")));
         parent.ordinal = ordinal++;
         listing.rows.append(parent);
     }
@@ -117,7 +110,7 @@ CFolderListing Fill(
         }
         CGameRow row;
         row.fileName = info.fileName();
-        row.date = fileDate(info);
+        row.date = CRecordedGame::FileDate(info);
         row.ordinal = ordinal;
         if (info.isDir()) {
             row.kind = CGameRow::Kind::Folder;
@@ -170,7 +163,7 @@ CFolderListing SearchFill(
         row.fileName = name;
         row.kind = CGameRow::Kind::Recording;
         row.fileSize = Catalogue::CatalogueFileSize(info.size());
-        row.date = fileDate(info);
+        row.date = CRecordedGame::FileDate(info);
         if (!lookup.Load(*scratch, name, row.fileSize))
             continue;
         row.FillFromGame(*scratch);

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFileInfo;
+
 #include <array>
 #include <cstdint>
 
@@ -34,6 +36,9 @@ public:
     bool ReadFile();
     // The reason of the last ReadFile failure, for callers that show it.
     QString ReadError() const { return m_readError; }
+    // A recording's date: its last-write time, or its last-access time when
+    // that is earlier (seconds since 1970).
+    static qint64 FileDate(const QFileInfo &info);
 
     // --- parsing (HeaderParser.cpp, BodyScan.cpp)
     void Analyze(bool readTerrain);

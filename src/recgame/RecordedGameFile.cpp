@@ -26,6 +26,13 @@ quint32 le32(const char *p)
 
 } // namespace
 
+qint64 CRecordedGame::FileDate(const QFileInfo &info)
+{
+    const QDateTime written = info.lastModified();
+    const QDateTime accessed = info.fileTime(QFileDevice::FileAccessTime);
+    return (accessed.isValid() && accessed < written ? accessed : written).toSecsSinceEpoch();
+}
+
 void CRecordedGame::SetFile(const QString &path)
 {
     filePath = path;
@@ -48,10 +55,7 @@ bool CRecordedGame::ReadFile()
         return false;
     }
 
-    const QFileInfo info(filePath);
-    const QDateTime written = info.lastModified();
-    const QDateTime accessed = info.fileTime(QFileDevice::FileAccessTime);
-    date = (accessed.isValid() && written > accessed ? accessed : written).toSecsSinceEpoch();
+    date = FileDate(QFileInfo(filePath));
 
     const qint64 fileLength = file.size();
     char prefix[8] = {};

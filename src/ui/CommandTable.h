@@ -29,7 +29,6 @@ public:
     QAction *Action(int id) const { return m_actions.value(id); }
     QList<int> Ids() const { return m_actions.keys(); }
     void SetHandler(int id, std::function<void()> handler);
-    bool HasHandler(int id) const { return m_handlers.contains(id); }
 
     // Re-applies every enabling rule.
     void Update(const CommandState &state, const CommandContext &context);

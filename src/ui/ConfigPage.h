@@ -11,7 +11,6 @@ class CConfigPage : public QWidget
 public:
     explicit CConfigPage(QWidget *parent = nullptr);
 
-    bool Initialised() const { return m_initialised; }
     // Loads the controls now (tests, screenshots); no-op when done already.
     void EnsureInitialised();
     // Writes the controls into the settings when the page was initialised.

@@ -242,11 +242,6 @@ QStringList CExFormView::TeamLines(int team) const
     return lines;
 }
 
-QString CExFormView::ChatText() const
-{
-    return m_chat->toPlainText();
-}
-
 bool CExFormView::PlatformLogoShown() const
 {
     return !m_platformLogo->isHidden();

@@ -33,7 +33,6 @@ public:
     QString FieldText(const QString &field) const; // "type", "map", "players", "duration", "platform", "view", "rating"
     QStringList TeamNames(int team) const; // 0 = Team A, 1 = Team B
     QStringList TeamLines(int team) const;
-    QString ChatText() const;
     bool MinimapHasTerrain() const;
     bool PlatformLogoShown() const;
 

@@ -24,7 +24,6 @@ public:
     Start InitInstance(const QString &folder = QString(), bool showWindow = true);
 
     CMainFrame *MainFrame() const { return m_frame.get(); }
-    CLanguageManager *Languages() const { return m_languages.get(); }
 
     // The message and exit status of a catalogue that cannot be opened.
     static constexpr int kFatalExitCode = 1;

@@ -86,11 +86,6 @@ bool CWaitDlg::RunJob(QWidget *parent, const QString &caption, const QString &me
     return dialog.Run();
 }
 
-QString CWaitDlg::CounterText() const
-{
-    return m_counter->text();
-}
-
 void CWaitDlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

@@ -32,8 +32,6 @@ public:
     static bool RunJob(QWidget *parent, const QString &caption, const QString &message, bool marquee, bool showCounts,
         const std::shared_ptr<CWaitJob> &job, std::function<void(CWaitJob &)> work);
 
-    QString CounterText() const;
-
     // The hook that lets tests and screenshots see each dialog as it opens.
     static void SetOpenHook(std::function<void(CWaitDlg &)> hook);
 
