@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 
+#include "app/GameInstall.h"
 #include "app/Paths.h"
-#include "explorer/GameInstall.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,8 +45,8 @@ std::unique_ptr<QSettings> CSettings::OpenStore()
 {
     const QString home = qEnvironmentVariable("VELLUMCAST_HOME");
     if (!home.isEmpty())
-        return std::make_unique<QSettings>(Paths::DataDirectory() + QStringLiteral("settings.ini"),
-                                           QSettings::IniFormat);
+        return std::make_unique<QSettings>(
+            Paths::DataDirectory() + QStringLiteral("settings.ini"), QSettings::IniFormat);
     return std::make_unique<QSettings>(QStringLiteral("Kestrelhold"), QStringLiteral("Vellumcast"));
 }
 

@@ -4,8 +4,8 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Persistence.h"
 #include "explorer/GameRow.h"
+#include "explorer/PlatformChange.h"
 #include "explorer/RowAnalysis.h"
-#include "ratings/PlatformChange.h"
 #include "ratings/Platforms.h"
 #include "recgame/RecordedGame.h"
 

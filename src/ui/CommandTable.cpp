@@ -1,8 +1,8 @@
 #include "ui/CommandTable.h"
 
-#include "app/CommandIds.h"
 #include "app/StringTable.h"
 #include "ratings/Platforms.h"
+#include "shell/CommandIds.h"
 #include "ui/ThemeIcon.h"
 
 #include <QAction>

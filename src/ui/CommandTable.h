@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandState.h"
+#include "shell/CommandState.h"
 
 #include <QHash>
 #include <QIcon>

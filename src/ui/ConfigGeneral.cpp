@@ -1,8 +1,8 @@
 #include "ui/ConfigGeneral.h"
 
+#include "app/GameInstall.h"
 #include "app/Settings.h"
 #include "app/ShellStrings.h"
-#include "explorer/GameInstall.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CommandState.h"
-#include "ratings/PlatformChange.h"
+#include "explorer/PlatformChange.h"
+#include "shell/CommandState.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/GameDetails.h"
+#include "shell/GameDetails.h"
 
 #include <QWidget>
 

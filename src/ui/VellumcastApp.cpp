@@ -4,10 +4,10 @@
 #include "app/Log.h"
 #include "app/Paths.h"
 #include "app/Settings.h"
-#include "app/SettingsLoader.h"
 #include "app/ShellStrings.h"
 #include "app/WaitJob.h"
 #include "catalogue/Catalogue.h"
+#include "shell/SettingsLoader.h"
 #include "ui/MainFrame.h"
 #include "ui/Splash.h"
 

@@ -1,8 +1,8 @@
 #include "TestEnv.h"
 
+#include "app/GameInstall.h"
 #include "app/Paths.h"
 #include "app/Settings.h"
-#include "explorer/GameInstall.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,8 +23,9 @@ private:
         QDir().mkpath(prefix + QStringLiteral("/drive_c/Games/AoE2/SaveGame"));
         QFile reg(prefix + QStringLiteral("/system.reg"));
         QVERIFY(reg.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        reg.write("WINE REGISTRY Version 2\n\n[Software\\\\Classes] 1\n\"EXE Path\"=\"C:\\\\wrong\\\\\"\n\n"
-                  "[Software\\\\Microsoft\\\\Microsoft Games\\\\Age of Empires II: The Conquerors Expansion\\\\1.0] 1\n");
+        reg.write(
+            "WINE REGISTRY Version 2\n\n[Software\\\\Classes] 1\n\"EXE Path\"=\"C:\\\\wrong\\\\\"\n\n"
+            "[Software\\\\Microsoft\\\\Microsoft Games\\\\Age of Empires II: The Conquerors Expansion\\\\1.0] 1\n");
         reg.write("\"EXE Path\"=\"" + exePath.toUtf8() + "\"\n\"Version\"=\"" + version.toUtf8() + "\"\n");
     }
 
@@ -47,8 +48,8 @@ private Q_SLOTS:
         QCOMPARE(s.CollisionText(), QStringLiteral(" Game %d"));
         QCOMPARE(s.CatalogueStamp(), 0);
         QCOMPARE(s.CodePage(), QStringLiteral("windows-1252"));
-        QVERIFY(s.showChat && s.showChatTimes && s.showResign && s.analyzeScenario && s.analyzeZip
-                && s.analyzeRar && s.useEnglishMaps && s.deleteDirectly);
+        QVERIFY(s.showChat && s.showChatTimes && s.showResign && s.analyzeScenario && s.analyzeZip && s.analyzeRar
+            && s.useEnglishMaps && s.deleteDirectly);
         QCOMPARE(s.WorkDirectory(), Paths::DataDirectory() + QStringLiteral("work/"));
         // No game installed and no folder chosen: no SaveGame folder, the home folder is listed.
         QCOMPARE(s.SaveGameFolder(), QString());
@@ -130,7 +131,7 @@ private Q_SLOTS:
         s.SetBrowsingArchive(true);
         s.SaveCurrentPath();
         QCOMPARE(CSettings::OpenStore()->value(QStringLiteral("Settings/CurrentPath")).toString(),
-                 QStringLiteral("/home/me/games/"));
+            QStringLiteral("/home/me/games/"));
     }
 
     void gameFromWineRegistry_data()
@@ -139,9 +140,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("configured10");
         QTest::addColumn<bool>("has10c");
         QTest::addColumn<bool>("has10");
-        QTest::addRow("1.0C any case") << "1.0C" << "" << true << false;
-        QTest::addRow("version 1") << "1" << "" << false << true;
-        QTest::addRow("configured 1.0 program") << "1.0c" << "/opt/aoc10/age2_x1.exe" << true << true;
+        QTest::addRow("1.0C any case") << "1.0C"
+                                       << "" << true << false;
+        QTest::addRow("version 1") << "1"
+                                   << "" << false << true;
+        QTest::addRow("configured 1.0 program") << "1.0c"
+                                                << "/opt/aoc10/age2_x1.exe" << true << true;
     }
 
     void gameFromWineRegistry()

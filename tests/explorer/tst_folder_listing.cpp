@@ -9,9 +9,9 @@
 #include "catalogue/SqlStatement.h"
 #include "explorer/FolderListing.h"
 #include "explorer/FullScan.h"
+#include "explorer/PlatformChange.h"
 #include "explorer/RowAnalysis.h"
 #include "explorer/RowSorting.h"
-#include "ratings/PlatformChange.h"
 #include "recgame/RecordedGame.h"
 
 #include <QDir>

@@ -1,12 +1,12 @@
 #include "FixtureWriter.h"
 #include "TestEnv.h"
 
-#include "app/CommandIds.h"
 #include "app/LanguageManager.h"
 #include "app/Log.h"
 #include "app/Settings.h"
 #include "app/WaitJob.h"
 #include "catalogue/Catalogue.h"
+#include "shell/CommandIds.h"
 #include "ui/CommandTable.h"
 #include "ui/ConfigPage.h"
 #include "ui/Configuration.h"

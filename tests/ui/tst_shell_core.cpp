@@ -1,11 +1,11 @@
 #include "TestEnv.h"
 
-#include "app/CommandIds.h"
-#include "app/CommandState.h"
-#include "app/GameDetails.h"
 #include "app/LanguageManager.h"
 #include "app/TextFormat.h"
 #include "recgame/RecordedGame.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandState.h"
+#include "shell/GameDetails.h"
 #include "ui/PlayerRow.h"
 
 #include <QCoreApplication>

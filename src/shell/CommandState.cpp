@@ -1,6 +1,6 @@
-#include "app/CommandState.h"
+#include "shell/CommandState.h"
 
-#include "app/CommandIds.h"
+#include "shell/CommandIds.h"
 
 #include <algorithm>
 

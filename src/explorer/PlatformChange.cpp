@@ -1,4 +1,4 @@
-#include "ratings/PlatformChange.h"
+#include "explorer/PlatformChange.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Persistence.h"

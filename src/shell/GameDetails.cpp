@@ -1,4 +1,4 @@
-#include "app/GameDetails.h"
+#include "shell/GameDetails.h"
 
 #include "app/ShellStrings.h"
 #include "app/TextFormat.h"

@@ -1,4 +1,4 @@
-#include "app/SettingsLoader.h"
+#include "shell/SettingsLoader.h"
 
 #include "app/Log.h"
 #include "app/Settings.h"

@@ -1,4 +1,4 @@
-#include "explorer/GameInstall.h"
+#include "app/GameInstall.h"
 
 #include "app/Paths.h"
 
@@ -8,8 +8,8 @@
 
 namespace {
 
-const QString kGameKey = QStringLiteral(
-    "software\\\\microsoft\\\\microsoft games\\\\age of empires ii: the conquerors expansion\\\\1.0");
+const QString kGameKey
+    = QStringLiteral("software\\\\microsoft\\\\microsoft games\\\\age of empires ii: the conquerors expansion\\\\1.0");
 const QString kGameKeyWow = QStringLiteral(
     "software\\\\wow6432node\\\\microsoft\\\\microsoft games\\\\age of empires ii: the conquerors expansion\\\\1.0");
 constexpr qint64 kMaxRegistrySize = 512 * 1024 * 1024;
@@ -92,7 +92,7 @@ QString CGameInstall::installedProgram() const
     // Install folders on Windows are case-insensitive; find the real spelling.
     const QString exact = m_gameDirectory + QStringLiteral("age2_x1/age2_x1.exe");
     QDir dir(m_gameDirectory + QStringLiteral("age2_x1"));
-    const QStringList matches = dir.entryList({QStringLiteral("age2_x1.exe")}, QDir::Files);
+    const QStringList matches = dir.entryList({ QStringLiteral("age2_x1.exe") }, QDir::Files);
     return matches.isEmpty() ? exact : dir.filePath(matches.first());
 }
 
