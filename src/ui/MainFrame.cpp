@@ -5,10 +5,7 @@
 #include "app/Settings.h"
 #include "app/ShellStrings.h"
 #include "app/TextFormat.h"
-#include "app/WaitJob.h"
-#include "explorer/PlatformChange.h"
 #include "ratings/Platforms.h"
-#include "recgame/RecordedGame.h"
 #include "shell/CommandIds.h"
 #include "ui/CommandTable.h"
 #include "ui/Configuration.h"
@@ -16,7 +13,7 @@
 #include "ui/ExListView.h"
 #include "ui/ExplorerComboBox.h"
 #include "ui/GameListModel.h"
-#include "ui/WaitDlg.h"
+#include "ui/PlatformCommands.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -59,6 +56,7 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
 
     buildBars();
     attachHandlers();
+    new CPlatformCommands(this, m_commands, m_list, m_form);
 
     connect(m_list, &CExListView::gameSelected, m_form, &CExFormView::ShowGame);
     connect(m_list, &CExListView::selectionCleared, m_form, &CExFormView::Clear);
@@ -153,23 +151,6 @@ void CMainFrame::attachHandlers()
     c.SetHandler(Cmd::Configuration, [this] { showConfiguration(); });
     c.SetHandler(Cmd::About, [this] { showAbout(); });
 
-    const std::pair<int, int> platforms[] = {
-        { Cmd::PlatformZone, Platform::Zone },
-        { Cmd::PlatformIgzRm, Platform::IgzRm },
-        { Cmd::PlatformIgzDm, Platform::IgzDm },
-        { Cmd::PlatformGpRm, Platform::GpRm },
-        { Cmd::PlatformGpDm, Platform::GpDm },
-        { Cmd::PlatformIp, Platform::Ip },
-        { Cmd::PopupPlatformZone, Platform::Zone },
-        { Cmd::PopupPlatformIgzRm, Platform::IgzRm },
-        { Cmd::PopupPlatformIgzDm, Platform::IgzDm },
-        { Cmd::PopupPlatformGpRm, Platform::GpRm },
-        { Cmd::PopupPlatformGpDm, Platform::GpDm },
-        { Cmd::PopupPlatformIp, Platform::Ip },
-    };
-    for (const auto &[id, platform] : platforms)
-        c.SetHandler(id, [this, platform = platform] { changePlatform(platform); });
-
     const std::pair<int, const char *> sites[] = {
         { Cmd::Site1, "https://www.ageofempires.com/" },
         { Cmd::Site2, "https://forums.ageofempires.com/" },
@@ -215,65 +196,6 @@ QString CMainFrame::GamesPaneText() const
 void CMainFrame::FillPopupMenu(QMenu *menu) const
 {
     m_commands->FillPopupMenu(menu);
-}
-
-void CMainFrame::changePlatform(int platform)
-{
-    const QList<int> rows = m_list->SelectedRows();
-    if (rows.size() != 1)
-        return;
-    CGameListModel *model = m_list->Model();
-    if (!model->Row(rows.front()).IsKnown())
-        return;
-    struct Change
-    {
-        CGameRow row;
-        PlatformChange::Result result = PlatformChange::Result::Unchanged;
-        bool applied = false;
-    };
-    const auto change = std::make_shared<Change>();
-    change->row = model->Row(rows.front());
-    const QString folder = CSettings::Instance().CurrentPath();
-    const int generation = m_list->ListingGeneration();
-    // The change is one delete and one store; Cancel cannot undo it, so its
-    // outcome reaches the row whenever the worker is done, unless another
-    // listing has replaced the list by then.
-    auto apply = [this, change, generation] {
-        if (change->applied || m_list->ListingGeneration() != generation)
-            return;
-        change->applied = true;
-        applyPlatformChange(change->row, change->result);
-    };
-    const auto job = CWaitJob::Create();
-    connect(job.get(), &CWaitJob::resultPosted, this, apply);
-    const bool finished = CWaitDlg::RunJob(this, LoadString(StringId::PleaseWaitTitle),
-        Platform::PlatformLabel(platform), true, false, job, [change, folder, platform](CWaitJob &j) {
-            CRecordedGame game;
-            change->result = PlatformChange::ChangePlatform(folder, change->row, platform, game);
-            j.PostResult(QVariant());
-            j.PostClose();
-        });
-    if (finished)
-        apply();
-}
-
-void CMainFrame::applyPlatformChange(const CGameRow &row, PlatformChange::Result result)
-{
-    if (result == PlatformChange::Result::Unchanged || result == PlatformChange::Result::NotStored)
-        return;
-    CGameListModel *model = m_list->Model();
-    const int index = model->FindRow(row.fileName);
-    if (index < 0)
-        return;
-    model->UpdateRow(index, row);
-    const bool shown = m_list->SelectedRows() == QList<int> { index };
-    if (result == PlatformChange::Result::FileLost) {
-        model->SetCounters(model->FilesCounter(), qMax(0, model->GamesCounter() - 1));
-        if (shown)
-            m_form->Clear();
-    } else if (shown) {
-        m_list->ShowSelected();
-    }
 }
 
 void CMainFrame::showConfiguration()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "explorer/PlatformChange.h"
 #include "shell/CommandState.h"
 
 #include <QMainWindow>
@@ -46,8 +45,6 @@ private:
     void attachHandlers();
     void updateCommands();
     void updateCounters(int files, int games);
-    void changePlatform(int platform);
-    void applyPlatformChange(const CGameRow &row, PlatformChange::Result result);
     void showConfiguration();
     void showAbout();
     void fillLanguageMenu();
