@@ -16,6 +16,8 @@ public:
     // Install directory with a trailing "/", empty when the game is not found.
     QString GameDirectory() const { return m_gameDirectory; }
     QString VersionText() const { return m_version; }
+    // The prefix searched: the given one, $WINEPREFIX or ~/.wine.
+    QString Prefix() const { return m_prefix; }
 
     // game directory + "age2_x1/age2_x1.exe" when "Version" is "1.0c"
     // (any case), else empty.
