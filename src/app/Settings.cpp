@@ -81,7 +81,8 @@ void CSettings::ResetToDefaults()
     m_platformRM = SettingsDefault::PlataformRM;
     m_platformDM = SettingsDefault::PlataformDM;
     showChat = showChatTimes = showResign = analyzeScenario = true;
-    analyzeZip = analyzeRar = useEnglishMaps = deleteDirectly = true;
+    analyzeZip = analyzeRar = useEnglishMaps = true;
+    deleteDirectly = false;
 }
 
 void CSettings::Load()
@@ -105,7 +106,9 @@ void CSettings::Load()
 
     SetCustomDateFormat(readString(*store, SettingsKey::CustomDate, QString::fromLatin1(SettingsDefault::CustomDate)));
     useEnglishMaps = readInt(*store, SettingsKey::UseEnglishMaps, 1) == 1;
-    deleteDirectly = readInt(*store, SettingsKey::DeleteDirectly, 1) != 0;
+    // A new installation deletes to the trash: a first Delete must not
+    // destroy recordings. A stored choice is kept.
+    deleteDirectly = readInt(*store, SettingsKey::DeleteDirectly, 0) != 0;
     showResign = readInt(*store, SettingsKey::ShowResign, 1) != 0;
     showChat = readInt(*store, SettingsKey::ShowChat, 1) != 0;
     showChatTimes = readInt(*store, SettingsKey::ShowChatTimes, 1) != 0;

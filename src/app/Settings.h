@@ -125,7 +125,7 @@ public:
     std::atomic<bool> analyzeZip{true};
     std::atomic<bool> analyzeRar{true};
     std::atomic<bool> useEnglishMaps{true};
-    std::atomic<bool> deleteDirectly{true};
+    std::atomic<bool> deleteDirectly{false};
 
     // Puts every value back to its default (tests, and before Load()).
     void ResetToDefaults();

@@ -27,3 +27,5 @@ int RunReanalyze(const QStringList &args);
 int RunDb(const QStringList &args);
 int RunTop(const QStringList &args);
 int RunPlayers(const QStringList &args);
+// The game launcher.
+int RunLaunch(const QStringList &args);

@@ -41,6 +41,7 @@ const Command kCommands[] = {
     {"db", "db stats [--json] | db rebuild [--json] --copy all|basic|none|rating:N", RunDb},
     {"top", "top [--json] PLATFORM", RunTop},
     {"players", "players [--json] [--nick TEXT] [--country ID] [--rating-min N] [--rating-max N]", RunPlayers},
+    {"launch", "launch [1.0c|1.0]", RunLaunch},
 };
 
 int usage()

@@ -49,7 +49,8 @@ private Q_SLOTS:
         QCOMPARE(s.CatalogueStamp(), 0);
         QCOMPARE(s.CodePage(), QStringLiteral("windows-1252"));
         QVERIFY(s.showChat && s.showChatTimes && s.showResign && s.analyzeScenario && s.analyzeZip && s.analyzeRar
-            && s.useEnglishMaps && s.deleteDirectly);
+            && s.useEnglishMaps);
+        QVERIFY(!s.deleteDirectly); // a new installation deletes to the trash
         QCOMPARE(s.WorkDirectory(), Paths::DataDirectory() + QStringLiteral("work/"));
         // No game installed and no folder chosen: no SaveGame folder, the home folder is listed.
         QCOMPARE(s.SaveGameFolder(), QString());
@@ -87,7 +88,7 @@ private Q_SLOTS:
         store.reset();
         CSettings::Instance().Load();
         QVERIFY(!CSettings::Instance().useEnglishMaps);
-        QVERIFY(CSettings::Instance().deleteDirectly);
+        QVERIFY(CSettings::Instance().deleteDirectly); // a stored choice is kept
     }
 
     void currentPathFallsBack_data()
