@@ -17,6 +17,7 @@
 #include "explorer/FullScan.h"
 #include "explorer/RowAnalysis.h"
 #include "recgame/RecordedGame.h"
+#include "recgame/RecordingFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,8 +93,7 @@ int main(int argc, char **argv)
             return usage();
     }
     QStringList sources;
-    for (const QFileInfo &info : QDir(corpus).entryInfoList(
-             { QStringLiteral("*.mgx"), QStringLiteral("*.mgz"), QStringLiteral("*.mgx2") }, QDir::Files, QDir::Name))
+    for (const QFileInfo &info : QDir(corpus).entryInfoList(RecordingFiles::NameFilters(), QDir::Files, QDir::Name))
         sources << info.absoluteFilePath();
     if (sources.isEmpty()) {
         std::fprintf(stderr, "no recordings in %s\n", qPrintable(corpus));

@@ -12,6 +12,7 @@
 #include "BenchFloor.h"
 #include "app/Settings.h"
 #include "recgame/RecordedGame.h"
+#include "recgame/RecordingFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,8 +101,7 @@ int main(int argc, char **argv)
 
     QStringList files;
     const QFileInfoList entries =
-        QDir(folder).entryInfoList({QStringLiteral("*.mgx"), QStringLiteral("*.mgz"), QStringLiteral("*.mgx2")},
-                                   QDir::Files, QDir::Name | QDir::IgnoreCase);
+        QDir(folder).entryInfoList(RecordingFiles::NameFilters(), QDir::Files, QDir::Name | QDir::IgnoreCase);
     qint64 folderBytes = 0;
     for (const QFileInfo &info : entries) {
         files << info.absoluteFilePath();

@@ -9,6 +9,7 @@
 
 #include "app/Settings.h"
 #include "recgame/RecordedGame.h"
+#include "recgame/RecordingFiles.h"
 #include "support/FixtureWriter.h"
 
 #include <QCoreApplication>
@@ -168,7 +169,7 @@ int main(int argc, char **argv)
 
     if (argc > 2) {
         const QFileInfoList files = QDir(QString::fromLocal8Bit(argv[2]))
-                                        .entryInfoList({"*.mgx", "*.mgz", "*.mgx2"}, QDir::Files, QDir::Name);
+                                        .entryInfoList(RecordingFiles::NameFilters(), QDir::Files, QDir::Name);
         for (const QFileInfo &info : files) {
             CRecordedGame game;
             game.SetFile(info.absoluteFilePath());

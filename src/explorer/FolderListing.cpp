@@ -7,6 +7,7 @@
 #include "catalogue/SearchQuery.h"
 #include "explorer/RowSorting.h"
 #include "recgame/RecordedGame.h"
+#include "recgame/RecordingFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -51,9 +52,7 @@ namespace FolderListing {
 
 bool IsRecordingName(const QString &fileName)
 {
-    return fileName.endsWith(QLatin1String(".mgx"), Qt::CaseInsensitive)
-        || fileName.endsWith(QLatin1String(".mgz"), Qt::CaseInsensitive)
-        || fileName.endsWith(QLatin1String(".mgx2"), Qt::CaseInsensitive);
+    return RecordingFiles::IsRecordingName(fileName);
 }
 
 bool IsZipName(const QString &fileName)

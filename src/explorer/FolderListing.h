@@ -30,7 +30,8 @@ struct CFolderListingOptions
 
 namespace FolderListing {
 
-// Recordings by extension, without regard to case: .mgx, .mgz, .mgx2.
+// Recordings by extension, without regard to case, of every edition
+// (RecordingFiles::IsRecordingName).
 bool IsRecordingName(const QString &fileName);
 bool IsZipName(const QString &fileName);
 bool IsRarName(const QString &fileName);

@@ -78,11 +78,15 @@ private Q_SLOTS:
         QTest::addColumn<bool>("rar");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("files");
+        // Every edition's extension, in any case; near misses are not recordings.
         QTest::addRow("archives shown") << true << true
-                                        << QStringList { "..", "sub", "A.MGX", "b.mgz", "c.mgx2", "d.zip", "e.RAR" }
-                                        << 5;
-        QTest::addRow("archives hidden") << false << false << QStringList { "..", "sub", "A.MGX", "b.mgz", "c.mgx2" }
-                                         << 3;
+                                        << QStringList { "..", "sub", "A.MGX", "b.mgz", "c.mgx2", "d.zip", "e.RAR",
+                                               "g.Mgl", "h.msx", "i.MSX2" }
+                                        << 8;
+        QTest::addRow("archives hidden") << false << false
+                                         << QStringList { "..", "sub", "A.MGX", "b.mgz", "c.mgx2", "g.Mgl", "h.msx",
+                                                "i.MSX2" }
+                                         << 6;
     }
     void fillListsFoldersFirstAndCountsFiles()
     {
@@ -92,7 +96,8 @@ private Q_SLOTS:
         QFETCH(int, files);
         const QString folder = newFolder();
         QDir().mkpath(folder + "sub");
-        for (const char *f : { "A.MGX", "b.mgz", "c.mgx2", "d.zip", "e.RAR", "notes.txt", "f.mgx.bak" })
+        for (const char *f : { "A.MGX", "b.mgz", "c.mgx2", "d.zip", "e.RAR", "notes.txt", "f.mgx.bak", "g.Mgl",
+                 "h.msx", "i.MSX2", "j.msx3", "k.mgl.part", "lmgl" })
             write(folder + f, "x");
         const CFolderListing l = FolderListing::Fill(folder, CFolderListingOptions { zip, rar }, GameColumn::Date);
         QCOMPARE(names(l), expected);
