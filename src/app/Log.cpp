@@ -14,6 +14,25 @@ QMutex &LogMutex()
     static QMutex mutex;
     return mutex;
 }
+// Linux tools read UTF-8; Windows editors take UTF-16 for text only with its
+// byte-order mark, written once at the head of a new log.
+QByteArray Encode(const QString &entry, bool newFile)
+{
+#ifdef Q_OS_WIN
+    QByteArray bytes;
+    if (newFile)
+        bytes.append("\xFF\xFE", 2);
+    for (const QChar c : entry) {
+        const char16_t u = c.unicode();
+        bytes.append(char(u & 0xFF));
+        bytes.append(char(u >> 8));
+    }
+    return bytes;
+#else
+    Q_UNUSED(newFile);
+    return entry.toUtf8();
+#endif
+}
 } // namespace
 
 QString FilePath()
@@ -25,22 +44,14 @@ void Write(const QString &message)
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QString entry = QStringLiteral("--------\r\nDate: ") + now.toString(QStringLiteral("MM/dd/yy"))
-        + QStringLiteral(" - ") + now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("\r\nMessage: ")
-        + message + QStringLiteral("\r\n");
-
-    QByteArray bytes;
-    bytes.reserve(entry.size() * 2);
-    for (const QChar c : entry) {
-        const char16_t u = c.unicode();
-        bytes.append(char(u & 0xFF));
-        bytes.append(char(u >> 8));
-    }
+        + QStringLiteral(" - ") + now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("\r\nMessage: ") + message
+        + QStringLiteral("\r\n");
 
     QMutexLocker lock(&LogMutex());
     QFile file(FilePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
-    file.write(bytes);
+    file.write(Encode(entry, file.size() == 0));
 }
 
 QString CodeFile(const char *unit, int line)

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The log "log.txt" in the data directory. Every entry is appended as UTF-16
-// little-endian text without a byte-order mark:
+// The log "log.txt" in the data directory. Every entry is appended as UTF-8
+// text (on Windows UTF-16 little-endian, with a byte-order mark at the head):
 //   "--------\r\nDate: MM/DD/YY - HH:MM:SS\r\nMessage: <text>\r\n"
 // An entry that cannot be written is dropped; the next one is tried afresh.
 // Safe to call from any thread.

@@ -15,8 +15,8 @@ TestEnv::TestEnv()
     qputenv("WINEPREFIX", m_dir.filePath(QStringLiteral("wine")).toUtf8());
     QDir().mkpath(m_dir.filePath(QStringLiteral("xdg-data")));
     QDir().mkpath(m_dir.filePath(QStringLiteral("runtime")));
-    QFile::setPermissions(m_dir.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                                           | QFileDevice::ExeOwner);
+    QFile::setPermissions(m_dir.filePath(QStringLiteral("runtime")),
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     CSettings::Instance().ResetToDefaults();
 }
 
@@ -25,9 +25,8 @@ QString TestEnv::corpusDir()
     QString dir = qEnvironmentVariable("VELLUMCAST_CORPUS");
     if (dir.isEmpty())
         dir = QStringLiteral("../shared/corpus");
-    return QFileInfo(dir + QStringLiteral("/README.md")).exists() || QFileInfo(dir).isDir()
-        ? QDir(dir).absolutePath()
-        : QString();
+    return QFileInfo(dir + QStringLiteral("/README.md")).exists() || QFileInfo(dir).isDir() ? QDir(dir).absolutePath()
+                                                                                            : QString();
 }
 
 QString TestEnv::corpusFile(const QString &name)
@@ -41,5 +40,7 @@ QString TestEnv::logText()
     if (!f.open(QIODevice::ReadOnly))
         return QString();
     const QByteArray raw = f.readAll();
-    return QString::fromUtf16(reinterpret_cast<const char16_t *>(raw.constData()), raw.size() / 2);
+    if (raw.startsWith("\xFF\xFE"))
+        return QString::fromUtf16(reinterpret_cast<const char16_t *>(raw.constData() + 2), (raw.size() - 2) / 2);
+    return QString::fromUtf8(raw);
 }

@@ -17,7 +17,7 @@ public:
     static QString corpusDir();
     static QString corpusFile(const QString &name);
 
-    // The log of the data directory, decoded from UTF-16; empty when absent.
+    // The log of the data directory, decoded (UTF-8, or UTF-16 after its byte-order mark); empty when absent.
     static QString logText();
 
 private:
