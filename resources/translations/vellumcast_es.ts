@@ -1336,7 +1336,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Chineses</source>
+        <source>Chinese</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1404,7 +1404,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Campaing</source>
+        <source>Campaign</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
