@@ -4,22 +4,27 @@
 # command line (cli) are both on top and do not include each other.
 set -u
 src=${1:?usage: check_layers.sh SRC_DIR}
-declare -A floor=([app]=0 [recgame]=1 [catalogue]=2 [ratings]=3 [explorer]=4 [rename]=5 [shell]=6 [ui]=7 [cli]=7)
-status=0
-while IFS= read -r file; do
-    rel=${file#"$src"/}
-    own=${rel%%/*}
-    [ -n "${floor[$own]+x}" ] || { echo "$rel: folder $own has no floor"; status=1; continue; }
-    while IFS= read -r line; do
-        inc=$(sed -E 's/^#include "([^"]+)".*/\1/' <<<"$line")
-        dir=${inc%%/*}
-        [ "$dir" != "$inc" ] || continue
-        [ -n "${floor[$dir]+x}" ] || continue
-        if [ "${floor[$dir]}" -gt "${floor[$own]}" ] || { [ "$dir" != "$own" ] && [ "${floor[$dir]}" -eq "${floor[$own]}" ]; }; then
-            echo "$rel includes $inc: $own may not include $dir"
-            status=1
-        fi
-    done < <(grep -E '^#include "' "$file")
-done < <(find "$src" -name '*.h' -o -name '*.cpp' | sort)
-[ $status -eq 0 ] && echo "includes run one way"
-exit $status
+cd "$src" || exit 2
+grep -rnE --include='*.h' --include='*.cpp' '^#include "[a-z]+/' . | awk '
+BEGIN {
+    n = split("app recgame catalogue ratings explorer rename shell ui cli", names, " ")
+    for (i = 1; i <= n; i++) floor[names[i]] = (i > 8 ? 8 : i)
+    status = 0
+}
+{
+    path = substr($0, 3)            # "./app/Log.cpp:3:#include ..." -> "app/Log.cpp:3:..."
+    split(path, parts, ":")
+    own = parts[1]; sub(/\/.*/, "", own)
+    inc = $0; sub(/^[^"]*"/, "", inc); sub(/".*$/, "", inc)
+    dir = inc; sub(/\/.*/, "", dir)
+    if (!(own in floor)) { print parts[1] ": folder " own " has no floor"; status = 1; next }
+    if (!(dir in floor)) next
+    if (floor[dir] > floor[own] || (dir != own && floor[dir] == floor[own])) {
+        print parts[1] " includes " inc ": " own " may not include " dir
+        status = 1
+    }
+}
+END {
+    if (status == 0) print "includes run one way"
+    exit status
+}'
