@@ -20,11 +20,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -74,11 +78,7 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
         FillPopupMenu(&menu);
         menu.exec(pos);
     });
-    connect(m_folders, &CExplorerComboBox::folderChosen, this, [this](const QString &folder) {
-        CSettings::Instance().SetBrowsingArchive(false);
-        m_form->Clear();
-        m_list->ChangeFolder(folder);
-    });
+    connect(m_folders, &CExplorerComboBox::folderChosen, this, &CMainFrame::showFolder);
     resize(1100, 760);
     updateCounters(0, 0);
     updateCommands();
@@ -92,6 +92,55 @@ void CMainFrame::InitialFill()
     m_folders->ShowPath(CSettings::Instance().CurrentPath());
     resetSplitter();
     updateCommands();
+}
+
+void CMainFrame::Activate(const QString &folder)
+{
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        showFolder(folder);
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+namespace {
+QString windowKey(const char *name)
+{
+    return QString::fromLatin1(SettingsKey::Section) + QLatin1Char('/') + QLatin1String(name);
+}
+} // namespace
+
+void CMainFrame::RestoreGeometry()
+{
+    const auto store = CSettings::OpenStore();
+    if (restoreGeometry(store->value(windowKey(SettingsKey::WindowGeometry)).toByteArray())) {
+        restoreState(store->value(windowKey(SettingsKey::WindowState)).toByteArray());
+        m_geometryRestored = true;
+        return;
+    }
+    // First start: the usual size, but never more than the screen offers
+    // (a 1280x800 screen loses its panels' height), centred.
+    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = where ? where->availableGeometry() : QRect(0, 0, 1100, 800);
+    QSize size(1100, 800);
+    size = size.boundedTo(available.size() * 0.92);
+    resize(size);
+    move(available.center() - rect().center());
+}
+
+void CMainFrame::SaveGeometry() const
+{
+    const auto store = CSettings::OpenStore();
+    store->setValue(windowKey(SettingsKey::WindowGeometry), saveGeometry());
+    store->setValue(windowKey(SettingsKey::WindowState), saveState());
+}
+
+void CMainFrame::showFolder(const QString &folder)
+{
+    CSettings::Instance().SetBrowsingArchive(false);
+    m_form->Clear();
+    m_list->ChangeFolder(folder);
 }
 
 void CMainFrame::buildBars()
@@ -137,11 +186,8 @@ void CMainFrame::attachHandlers()
     c.SetHandler(Cmd::ChangeFolder, [this] {
         const QString folder
             = QFileDialog::getExistingDirectory(this, tr("Change Folder"), CSettings::Instance().CurrentPath());
-        if (!folder.isEmpty()) {
-            CSettings::Instance().SetBrowsingArchive(false);
-            m_form->Clear();
-            m_list->ChangeFolder(folder);
-        }
+        if (!folder.isEmpty())
+            showFolder(folder);
     });
     for (int id : { Cmd::Refresh, Cmd::PopupRefresh })
         c.SetHandler(id, [this] { m_list->Refresh(true); });
@@ -248,5 +294,6 @@ void CMainFrame::resetSplitter()
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
     m_list->SaveLayout();
+    SaveGeometry();
     QMainWindow::closeEvent(event);
 }

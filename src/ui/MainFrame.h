@@ -26,6 +26,14 @@ public:
 
     // Lists the current folder for the first time.
     void InitialFill();
+    // Size and place of the last run (with its toolbars), or on a first
+    // start a default size that fits the screen.
+    void RestoreGeometry();
+    void SaveGeometry() const;
+    bool GeometryRestored() const { return m_geometryRestored; }
+    // Comes to the front, showing folder when it names one (a later start
+    // of the program asked for it).
+    void Activate(const QString &folder);
 
     CExListView *ListView() const { return m_list; }
     CExFormView *FormView() const { return m_form; }
@@ -41,6 +49,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Leaves an archive or a search and lists folder.
+    void showFolder(const QString &folder);
     void buildBars();
     void attachHandlers();
     void updateCommands();
@@ -61,4 +71,5 @@ private:
     QLabel *m_gamesPane;
     QMenu *m_languageMenu = nullptr;
     CommandState m_state;
+    bool m_geometryRestored = false;
 };

@@ -7,11 +7,14 @@
 #include "app/ShellStrings.h"
 #include "app/WaitJob.h"
 #include "catalogue/Catalogue.h"
+#include "shell/InstanceChannel.h"
 #include "shell/SettingsLoader.h"
 #include "ui/MainFrame.h"
 #include "ui/Splash.h"
+#include "ui/StartupMessage.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QMetaObject>
@@ -27,9 +30,11 @@ namespace {
 void fatalDatabase(const QString &message)
 {
     auto show = [message] {
-        if (qobject_cast<QApplication *>(QCoreApplication::instance())
-            && QGuiApplication::platformName() != QLatin1String("offscreen"))
-            QMessageBox::critical(nullptr, LoadString(StringId::Error), LoadString(StringId::FatalDatabase));
+        if (!qobject_cast<QApplication *>(QCoreApplication::instance())
+            || QGuiApplication::platformName() == QLatin1String("offscreen"))
+            return;
+        QMessageBox box(QMessageBox::Critical, LoadString(StringId::Error), LoadString(StringId::FatalDatabase));
+        StartupMessage::Exec(box);
     };
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     QCoreApplication *app = QCoreApplication::instance();
@@ -47,6 +52,7 @@ CVellumcastApp::CVellumcastApp() = default;
 CVellumcastApp::~CVellumcastApp()
 {
     CWaitJob::StopAll();
+    m_channel.reset();
     m_frame.reset();
 }
 
@@ -57,8 +63,12 @@ CVellumcastApp::Start CVellumcastApp::InitInstance(const QString &folder, bool s
     // the catalogue preparation, which reports it.
     m_instanceLock = std::make_unique<QLockFile>(Paths::DataDirectory() + QStringLiteral("vellumcast.lock"));
     m_instanceLock->setStaleLockTime(0);
-    if (!m_instanceLock->tryLock(0) && m_instanceLock->error() == QLockFile::LockFailedError)
+    if (!m_instanceLock->tryLock(0) && m_instanceLock->error() == QLockFile::LockFailedError) {
+        // The running window shows the folder asked for and comes to the front.
+        const QString wanted = folder.isEmpty() ? QString() : QFileInfo(folder).absoluteFilePath();
+        CInstanceChannel::Send(Paths::DataDirectory(), wanted);
         return Start::AlreadyRunning;
+    }
 
     QCoreApplication::setOrganizationName(QStringLiteral("Kestrelhold"));
     QCoreApplication::setApplicationName(QStringLiteral("Vellumcast"));
@@ -83,10 +93,15 @@ CVellumcastApp::Start CVellumcastApp::InitInstance(const QString &folder, bool s
 
     m_frame = std::make_unique<CMainFrame>(m_languages.get());
     m_frame->setWindowTitle(LoadString(StringId::ProductName));
-    m_frame->resize(m_frame->width(), m_frame->height() + 40);
+    m_frame->RestoreGeometry();
     if (showWindow)
         m_frame->show();
     m_frame->InitialFill();
     splash.finish(m_frame.get());
+
+    m_channel = std::make_unique<CInstanceChannel>();
+    if (m_instanceLock->isLocked() && m_channel->Listen(Paths::DataDirectory()))
+        QObject::connect(m_channel.get(), &CInstanceChannel::activationRequested, m_frame.get(),
+            [frame = m_frame.get()](const QString &wanted) { frame->Activate(wanted); });
     return Start::Ready;
 }

@@ -4,13 +4,15 @@
 
 #include <memory>
 
+class CInstanceChannel;
 class CLanguageManager;
 class CMainFrame;
 class QLockFile;
 
 // The start-up of the explorer window, in order: one instance per data
 // directory, the splash, the language, the settings loader with the
-// catalogue preparation, and the main window.
+// catalogue preparation, and the main window. A later start on the same data
+// directory hands its folder to the running window and ends.
 class CVellumcastApp
 {
 public:
@@ -31,5 +33,6 @@ public:
 private:
     std::unique_ptr<QLockFile> m_instanceLock;
     std::unique_ptr<CLanguageManager> m_languages;
+    std::unique_ptr<CInstanceChannel> m_channel;
     std::unique_ptr<CMainFrame> m_frame;
 };

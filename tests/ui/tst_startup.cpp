@@ -1,11 +1,15 @@
 #include "TestEnv.h"
 
+#include "shell/InstanceChannel.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -17,13 +21,18 @@ struct Run
     qint64 milliseconds = 0;
 };
 
-Run runWindow(const QString &home, const QStringList &args)
+QProcessEnvironment windowEnvironment(const QString &home)
 {
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("VELLUMCAST_HOME"), home);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    p.setProcessEnvironment(env);
+    return env;
+}
+
+Run runWindow(const QString &home, const QStringList &args)
+{
+    QProcess p;
+    p.setProcessEnvironment(windowEnvironment(home));
     QElapsedTimer clock;
     clock.start();
     p.start(qEnvironmentVariable("VELLUMCAST_GUI"), args);
@@ -31,6 +40,20 @@ Run runWindow(const QString &home, const QStringList &args)
         p.kill();
     return Run { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2, p.readAllStandardError(),
         clock.elapsed() };
+}
+
+bool listening(const QString &home)
+{
+    QLocalSocket socket;
+    socket.connectToServer(CInstanceChannel::ServerName(home));
+    return socket.waitForConnected(200);
+}
+
+QString storedCurrentPath(const QString &home)
+{
+    return QSettings(home + QStringLiteral("/settings.ini"), QSettings::IniFormat)
+        .value(QStringLiteral("Settings/CurrentPath"))
+        .toString();
 }
 
 } // namespace
@@ -66,6 +89,26 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 0);
         // It never got as far as the catalogue.
         QVERIFY(!QFile::exists(home + QStringLiteral("/recgame.db")));
+    }
+
+    void secondStartHandsItsFolderToTheRunningWindow()
+    {
+        const QString home = m_env.file(QStringLiteral("handover-home"));
+        const QString first = m_env.file(QStringLiteral("first"));
+        const QString second = m_env.file(QStringLiteral("second"));
+        for (const QString &dir : { home, first, second })
+            QVERIFY(QDir().mkpath(dir));
+        QProcess running;
+        running.setProcessEnvironment(windowEnvironment(home));
+        running.start(qEnvironmentVariable("VELLUMCAST_GUI"), { QStringLiteral("--path"), first });
+        QTRY_VERIFY_WITH_TIMEOUT(listening(home), 60000);
+
+        const Run run = runWindow(home, { QStringLiteral("--path"), second });
+        QCOMPARE(run.exitCode, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(storedCurrentPath(home), second + QLatin1Char('/'), 30000);
+        QCOMPARE(running.state(), QProcess::Running);
+        running.kill();
+        running.waitForFinished();
     }
 
     void eachRunStartsAFreshLog()
