@@ -71,15 +71,20 @@ Outcome AnalyzeSelection(const QString &folder, CGameRow &row, CRecordedGame &ga
     return Outcome::Stored;
 }
 
+bool Reread(const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform)
+{
+    if (row.IsKnown())
+        Catalogue::DeleteFromCatalogue(row.catalogueId, db);
+    row.ClearGame();
+    return AnalyzeAndStore(folder, row, game, db, platform);
+}
+
 bool Reanalyze(const QString &folder, CGameRow &row, CRecordedGame &game)
 {
     std::unique_ptr<CDbSQLite> db = Catalogue::OpenCatalogue();
     if (!db)
         return false;
-    if (row.IsKnown())
-        Catalogue::DeleteFromCatalogue(row.catalogueId, *db);
-    row.ClearGame();
-    return AnalyzeAndStore(folder, row, game, *db, -1);
+    return Reread(folder, row, game, *db, -1);
 }
 
 } // namespace RowAnalysis

@@ -33,6 +33,12 @@ Outcome AnalyzeSelection(const QString &folder, CGameRow &row, CRecordedGame &ga
 // is left unanalysed (its catalogue columns emptied) and false is returned.
 bool Reanalyze(const QString &folder, CGameRow &row, CRecordedGame &game);
 
+// Deletes the stored game of row and stores its file anew under platform
+// (-1: the default platform of its game type), so that everything read from
+// the file (names under a new code page, for one) follows. False, with the
+// row unanalysed, when the file cannot be read.
+bool Reread(const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform);
+
 // Analyses the file of row and stores it under platform on db.
 bool AnalyzeAndStore(
     const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform, QString *reason = nullptr);

@@ -58,10 +58,19 @@ CConfigGeneral::CConfigGeneral(QWidget *parent)
     m_winePrefix->setObjectName(QStringLiteral("winePrefix"));
     m_wineCommand->setObjectName(QStringLiteral("wineCommand"));
     m_codePage->setObjectName(QStringLiteral("codePage"));
-    m_codePage->setEditable(true);
-    m_codePage->addItems({ QStringLiteral("windows-1252"), QStringLiteral("windows-1251"), QStringLiteral("GBK"),
-        QStringLiteral("Big5"), QStringLiteral("Shift_JIS"), QStringLiteral("EUC-KR"), QStringLiteral("windows-1250"),
-        QStringLiteral("UTF-8") });
+    // The code pages the game was sold with, named by the writing they carry.
+    const std::pair<const char *, const char *> codePages[] = {
+        { QT_TR_NOOP("Western European"), "windows-1252" },
+        { QT_TR_NOOP("Central European"), "windows-1250" },
+        { QT_TR_NOOP("Cyrillic"), "windows-1251" },
+        { QT_TR_NOOP("Chinese Simplified"), "GBK" },
+        { QT_TR_NOOP("Chinese Traditional"), "Big5" },
+        { QT_TR_NOOP("Japanese"), "Shift_JIS" },
+        { QT_TR_NOOP("Korean"), "EUC-KR" },
+        { QT_TR_NOOP("Unicode"), "UTF-8" },
+    };
+    for (const auto &[label, name] : codePages)
+        m_codePage->addItem(QStringLiteral("%1 (%2)").arg(tr(label), QLatin1String(name)), QString::fromLatin1(name));
 
     auto *game = new QGroupBox(tr("Game"), this);
     auto *grid = new QGridLayout(game);
@@ -81,9 +90,19 @@ CConfigGeneral::CConfigGeneral(QWidget *parent)
     wineGrid->addLayout(withBrowse(m_winePrefix, browsePrefix), 0, 1);
     wineGrid->addWidget(new QLabel(tr("Wine command:"), wine), 1, 0);
     wineGrid->addWidget(m_wineCommand, 1, 1);
-    wineGrid->addWidget(new QLabel(tr("Code page of names in recordings:"), wine), 2, 0);
-    wineGrid->addWidget(m_codePage, 2, 1);
     wineGrid->setColumnStretch(1, 1);
+
+    auto *names = new QGroupBox(tr("Names in recordings"), this);
+    auto *namesGrid = new QGridLayout(names);
+    namesGrid->addWidget(new QLabel(tr("Code page:"), names), 0, 0);
+    namesGrid->addWidget(m_codePage, 0, 1);
+    auto *namesHint = new QLabel(tr("Older recordings store player names in the code page of the Windows they were "
+                                    "played on: pick Chinese, Korean, Japanese or Cyrillic when names show as "
+                                    "strange characters. Names written as UTF-8 by later editions always read right."),
+        names);
+    namesHint->setWordWrap(true);
+    namesGrid->addWidget(namesHint, 1, 0, 1, 2);
+    namesGrid->setColumnStretch(1, 1);
 
     auto *show = new QGroupBox(tr("Recorded games"), this);
     auto *showGrid = new QGridLayout(show);
@@ -104,6 +123,7 @@ CConfigGeneral::CConfigGeneral(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(game);
     layout->addWidget(show);
+    layout->addWidget(names);
     layout->addWidget(wine);
     layout->addWidget(warning);
     layout->addStretch(1);
@@ -147,7 +167,13 @@ void CConfigGeneral::load()
     m_version10->setText(s.Version10Path());
     m_winePrefix->setText(s.WinePrefix());
     m_wineCommand->setText(s.WineCommand());
-    m_codePage->setCurrentText(s.CodePage());
+    int codePage = m_codePage->findData(s.CodePage(), Qt::UserRole, Qt::MatchFixedString);
+    if (codePage < 0) {
+        // A code page typed into the settings by hand stays selectable.
+        m_codePage->addItem(s.CodePage(), s.CodePage());
+        codePage = m_codePage->count() - 1;
+    }
+    m_codePage->setCurrentIndex(codePage);
     updateSaveGameControls();
 }
 
@@ -163,5 +189,5 @@ void CConfigGeneral::store()
         s.SetSaveGameFolder(m_saveGame->text());
     s.SetWinePrefix(m_winePrefix->text().trimmed());
     s.SetWineCommand(m_wineCommand->text());
-    s.SetCodePage(m_codePage->currentText().trimmed());
+    s.SetCodePage(m_codePage->currentData().toString());
 }

@@ -26,7 +26,9 @@ CConfiguration::CConfiguration(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);
-    resize(520, 560);
+    // As tall as the tallest page needs, so no control is squeezed.
+    const QSize wanted = sizeHint();
+    resize(qMax(520, wanted.width()), qMax(560, wanted.height()));
 }
 
 CConfigPage *CConfiguration::Page(int index) const

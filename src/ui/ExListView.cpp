@@ -4,6 +4,8 @@
 #include "app/Settings.h"
 #include "app/ShellStrings.h"
 #include "app/WaitJob.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/DbSqlite.h"
 #include "explorer/FolderListing.h"
 #include "explorer/FullScan.h"
 #include "explorer/RowAnalysis.h"
@@ -302,6 +304,43 @@ void CExListView::FullScan()
     Log::Write(finished ? QStringLiteral("FS - FINISHED") : QStringLiteral("FS - CANCELED"));
     Log::Write(QStringLiteral("FS - UPDATE PANEL"));
     updateState();
+}
+
+int CExListView::StoredCount() const
+{
+    const QList<CGameRow> rows = m_model->Rows();
+    return int(
+        std::count_if(rows.begin(), rows.end(), [](const CGameRow &r) { return r.IsRecording() && r.IsKnown(); }));
+}
+
+void CExListView::RereadStored()
+{
+    QList<CGameRow> rows = m_model->Rows();
+    rows.erase(
+        std::remove_if(rows.begin(), rows.end(), [](const CGameRow &r) { return !r.IsRecording() || !r.IsKnown(); }),
+        rows.end());
+    if (rows.isEmpty())
+        return;
+    const QString folder = CSettings::Instance().CurrentPath();
+    const auto job = CWaitJob::Create();
+    CWaitDlg::RunJob(this, LoadString(StringId::PleaseWaitTitle), LoadString(StringId::ScanningDirectory), false, true,
+        job, [folder, rows](CWaitJob &j) {
+            std::unique_ptr<CDbSQLite> db = Catalogue::OpenCatalogue();
+            if (!db)
+                return j.PostClose();
+            j.PostRange(int(rows.size()));
+            for (int i = 0; i < rows.size() && !j.StopRequested(); ++i) {
+                CGameRow row = rows.at(i);
+                CRecordedGame game;
+                RowAnalysis::Reread(folder, row, game, *db, row.platform);
+                j.PostProgress(CWaitJob::kFiles, i + 1);
+            }
+            if (!j.StopRequested())
+                j.PostClose();
+        });
+    // Rows that could not be read again are no longer stored: list anew.
+    emit selectionCleared();
+    Refresh(true);
 }
 
 void CExListView::onHeaderClicked(int section)

@@ -35,6 +35,11 @@ public:
     void ReanalyzeSelected();
     // Analyses every recording of the list the catalogue does not know.
     void FullScan();
+    // Reads every stored recording of the list again behind the wait
+    // dialog, each on its own platform (names follow a new code page).
+    void RereadStored();
+    // How many rows of the list are stored recordings.
+    int StoredCount() const;
     // Shows the single selected row again in the detail pane.
     void ShowSelected();
     // Selects the row of that file name (and analyses it). False when absent.

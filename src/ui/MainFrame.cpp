@@ -246,12 +246,26 @@ void CMainFrame::FillPopupMenu(QMenu *menu) const
 
 void CMainFrame::showConfiguration()
 {
+    CSettings &settings = CSettings::Instance();
+    const QString codePage = settings.CodePage();
     CConfiguration sheet(this);
     if (sheet.exec() != QDialog::Accepted)
         return;
-    CSettings::Instance().SaveGeneral();
-    // Date format, archive listing and chat flags show on the next fill.
-    m_list->Refresh(true);
+    settings.SaveGeneral();
+    const int stored = m_list->StoredCount();
+    if (settings.CodePage() != codePage && stored > 0
+        && QMessageBox::question(this, LoadString(StringId::ProductName),
+               tr("Names in recordings are now read with the code page %1. Read the %n stored recording(s) of this "
+                  "folder again, so that their names follow?",
+                   nullptr, stored)
+                   .arg(settings.CodePage()))
+            == QMessageBox::Yes) {
+        m_form->Clear();
+        m_list->RereadStored();
+    } else {
+        // Date format, archive listing and chat flags show on the next fill.
+        m_list->Refresh(true);
+    }
     updateCommands();
 }
 

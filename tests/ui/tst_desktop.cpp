@@ -1,10 +1,16 @@
+#include "FixtureWriter.h"
 #include "TestEnv.h"
 
+#include "app/Settings.h"
+#include "catalogue/Catalogue.h"
+#include "ui/ExListView.h"
+#include "ui/GameListModel.h"
 #include "ui/MainFrame.h"
 #include "ui/Splash.h"
 #include "ui/StartupMessage.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +25,40 @@ private:
     TestEnv m_env;
 
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(Catalogue::PrepareCatalogue()); }
+
+    // Stored names follow a new code page once the folder is read again,
+    // and each game keeps the platform it was filed under.
+    void storedGamesAreReadAgainWithANewCodePage()
+    {
+        const QString folder = m_env.file(QStringLiteral("gbk")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(folder));
+        // "扫荡" and "扫" in GBK.
+        const QByteArray recording = Fixture::Recording(
+            HeaderBuilder::Duel("\xC9\xA8\xB5\xB4", "\xC9\xA8").build(), BodyBuilder().timeStep(60000).build());
+        QVERIFY(Fixture::Write(folder + QStringLiteral("gbk.mgx"), recording));
+        CSettings &settings = CSettings::Instance();
+        settings.SetCodePage(QStringLiteral("windows-1252"));
+        settings.SetCurrentPath(folder);
+        CMainFrame frame;
+        frame.InitialFill();
+        CGameListModel &model = *frame.ListView()->Model();
+        QVERIFY(frame.ListView()->SelectFile(QStringLiteral("gbk.mgx")));
+        const int row = model.FindRow(QStringLiteral("gbk.mgx"));
+        QTRY_VERIFY(model.Row(row).IsKnown());
+        QVERIFY(!model.Row(row).viewName.startsWith(QStringLiteral("扫")));
+        const int platform = model.Row(row).platform;
+        QCOMPARE(frame.ListView()->StoredCount(), 1);
+
+        settings.SetCodePage(QStringLiteral("GBK"));
+        frame.ListView()->RereadStored();
+        QTRY_VERIFY(model.rowCount() > 0 && model.Row(model.FindRow(QStringLiteral("gbk.mgx"))).IsKnown());
+        const CGameRow again = model.Row(model.FindRow(QStringLiteral("gbk.mgx")));
+        QVERIFY2(again.viewName.startsWith(QStringLiteral("扫")), qPrintable(again.viewName));
+        QCOMPARE(again.platform, platform);
+        QCOMPARE(frame.ListView()->StoredCount(), 1);
+    }
+
     void startupMessageIsNotHiddenByTheSplash()
     {
         CSplash splash;
