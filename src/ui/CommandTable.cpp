@@ -34,7 +34,7 @@ CCommandTable::CCommandTable(QWidget *owner)
     add(Cmd::Launch10c, tr("1.0C / 1.0E"));
     add(Cmd::Launch10, tr("1.0"));
     add(Cmd::Launch, tr("Launch"), QKeySequence(Qt::CTRL | Qt::Key_A), icon("media-playback-start", QS::SP_MediaPlay));
-    add(Cmd::Exit, tr("E&xit"), {}, icon("application-exit", QS::SP_DialogCloseButton));
+    add(Cmd::Exit, tr("E&xit"), QKeySequence(QKeySequence::Quit), icon("application-exit", QS::SP_DialogCloseButton));
 
     const QIcon zip = icon("package-x-generic", QS::SP_DriveFDIcon);
     add(Cmd::ZipAsk, tr("..."), {}, zip);

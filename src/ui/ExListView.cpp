@@ -17,7 +17,10 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QMenu>
 #include <QSettings>
+#include <QToolTip>
 
 Q_DECLARE_METATYPE(CFolderListing)
 
@@ -60,7 +63,12 @@ CExListView::CExListView(QWidget *parent)
     header()->setSectionsClickable(true);
     header()->setSortIndicatorShown(true);
     header()->setStretchLastSection(false);
+    header()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header(), &QHeaderView::customContextMenuRequested, this, &CExListView::showHeaderMenu);
     connect(header(), &QHeaderView::sectionClicked, this, &CExListView::onHeaderClicked);
+    // Rows are dragged out as files; what is dropped on the window is the
+    // main window's to take.
+    setDragDropMode(QAbstractItemView::DragOnly);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CExListView::onSelectionChanged);
     connect(this, &QAbstractItemView::activated, this, [this] { OpenSelected(); });
     connect(m_model, &CGameListModel::countersChanged, this, &CExListView::countersChanged);
@@ -85,11 +93,63 @@ void CExListView::InitialFill()
         header()->setSortIndicator(CGameListModel::Name, Qt::AscendingOrder);
     }
     Refresh(false);
-    if (saved.isEmpty()) {
-        // Recording names are longer than the first column: fit them once.
-        resizeColumnToContents(CGameListModel::Name);
-        header()->resizeSection(CGameListModel::Name, qBound(120, header()->sectionSize(CGameListModel::Name), 260));
+    fitColumns();
+}
+
+void CExListView::fitColumns()
+{
+    QHeaderView *h = header();
+    for (int c = 0; c < CGameListModel::ColumnCount; ++c) {
+        if (c == CGameListModel::Name)
+            continue;
+        h->setSectionResizeMode(c, QHeaderView::Interactive);
+        h->resizeSection(c, qMax(h->sectionSize(c), h->sectionSizeHint(c)));
     }
+    h->setSectionResizeMode(CGameListModel::Name, QHeaderView::Stretch);
+}
+
+void CExListView::showHeaderMenu(const QPoint &pos)
+{
+    QMenu menu(this);
+    for (int c = 0; c < CGameListModel::ColumnCount; ++c) {
+        QAction *action = menu.addAction(m_model->headerData(c, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!header()->isSectionHidden(c));
+        // The name says which row is which: it always stays.
+        action->setEnabled(c != CGameListModel::Name);
+        connect(action, &QAction::toggled, this, [this, c](bool shown) {
+            header()->setSectionHidden(c, !shown);
+            SaveLayout();
+        });
+    }
+    menu.exec(header()->mapToGlobal(pos));
+}
+
+bool CExListView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid() && !index.data(Qt::ToolTipRole).isValid()) {
+            const QString text = index.data(Qt::DisplayRole).toString();
+            QStyleOptionViewItem option;
+            initViewItemOption(&option);
+            option.rect = visualRect(index);
+            option.text = text;
+            option.features |= QStyleOptionViewItem::HasDisplay;
+            if (!index.data(Qt::DecorationRole).isNull())
+                option.features |= QStyleOptionViewItem::HasDecoration;
+            option.decorationSize = iconSize().isValid() ? iconSize() : option.decorationSize;
+            const QRect textRect = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+            const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+            if (!text.isEmpty() && option.fontMetrics.horizontalAdvance(text) > textRect.width() - 2 * margin)
+                QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+            else
+                QToolTip::hideText();
+            return true;
+        }
+    }
+    return QTreeView::viewportEvent(event);
 }
 
 void CExListView::SaveLayout() const
@@ -105,6 +165,9 @@ void CExListView::Refresh(bool threaded)
     const CFolderListingOptions options = CFolderListingOptions::FromSettings();
     const int sortKey = m_model->SortKey();
     const int generation = ++m_generation;
+    // Listing the same folder again keeps what was selected.
+    const QStringList kept = folder == m_listedFolder ? selectedNames() : QStringList();
+    m_listedFolder = folder;
     emit selectionCleared();
     m_filling = true;
     if (!threaded) {
@@ -143,6 +206,36 @@ void CExListView::Refresh(bool threaded)
     m_filling = false;
     scrollToTop();
     updateState();
+    if (!kept.isEmpty())
+        selectNames(kept);
+}
+
+QStringList CExListView::selectedNames() const
+{
+    QStringList names;
+    for (int row : SelectedRows())
+        names << m_model->Row(row).fileName;
+    return names;
+}
+
+void CExListView::selectNames(const QStringList &names)
+{
+    QItemSelection selection;
+    QModelIndex first;
+    for (const QString &name : names) {
+        const int row = m_model->FindRow(name);
+        if (row < 0)
+            continue;
+        const QModelIndex index = m_model->index(row, 0);
+        if (!first.isValid())
+            first = index;
+        selection.select(index, index);
+    }
+    if (!first.isValid())
+        return;
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(first);
 }
 
 void CExListView::ChangeFolder(const QString &folder, bool threaded)

@@ -63,10 +63,18 @@ signals:
 
 protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
+    // Cells whose text does not fit show it whole in a tooltip.
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void onSelectionChanged();
     void onHeaderClicked(int section);
+    void showHeaderMenu(const QPoint &pos);
+    // Every column at least as wide as its title with the sort arrow, the
+    // name column taking the room that is left.
+    void fitColumns();
+    QStringList selectedNames() const;
+    void selectNames(const QStringList &names);
     void analyseRow(int row);
     void updateState();
 
@@ -74,4 +82,5 @@ private:
     CommandState m_state;
     bool m_filling = false;
     int m_generation = 0; // counts listings; late worker results name theirs
+    QString m_listedFolder;
 };

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -21,7 +24,12 @@ CExplorerComboBox::CExplorerComboBox(QWidget *parent)
 {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(40);
+    // A path can be typed (or pasted) as in a file manager's location bar.
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    lineEdit()->setClearButtonEnabled(false);
     connect(this, &QComboBox::activated, this, &CExplorerComboBox::onActivated);
+    connect(lineEdit(), &QLineEdit::returnPressed, this, [this] { GoToTyped(lineEdit()->text()); });
 }
 
 void CExplorerComboBox::fill()
@@ -34,6 +42,8 @@ void CExplorerComboBox::fill()
             return;
         addItem(icons.icon(type), label, Paths::WithSlash(QDir::cleanPath(folder)));
     };
+    add(tr("Home"), QDir::homePath(), QAbstractFileIconProvider::Folder);
+    setItemIcon(count() - 1, QIcon::fromTheme(QStringLiteral("user-home"), itemIcon(count() - 1)));
     add(tr("Desktop"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
         QAbstractFileIconProvider::Desktop);
     add(tr("Documents"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
@@ -62,12 +72,41 @@ void CExplorerComboBox::ShowPath(const QString &path)
     const int at = findData(m_shown, kFolderRole);
     if (at >= 0) {
         setCurrentIndex(at);
+        lineEdit()->setText(QDir::toNativeSeparators(m_shown));
         return;
     }
     // The current path as the first entry, so the box always shows it.
     insertItem(
         0, QFileIconProvider().icon(QAbstractFileIconProvider::Folder), QDir::toNativeSeparators(m_shown), m_shown);
     setCurrentIndex(0);
+    lineEdit()->setText(QDir::toNativeSeparators(m_shown));
+}
+
+void CExplorerComboBox::FocusLocation()
+{
+    lineEdit()->setText(QDir::toNativeSeparators(m_shown));
+    lineEdit()->setFocus(Qt::ShortcutFocusReason);
+    lineEdit()->selectAll();
+}
+
+bool CExplorerComboBox::GoToTyped(const QString &typed)
+{
+    QString folder = typed.trimmed();
+    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
+        folder = QDir::homePath() + folder.mid(1);
+    folder = QDir::fromNativeSeparators(folder);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        QMessageBox::warning(this, tr("Folder"), tr("The folder \"%1\" does not exist.").arg(typed.trimmed()));
+        ShowPath(m_shown);
+        return false;
+    }
+    folder = Paths::WithSlash(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
+    if (folder == m_shown) {
+        ShowPath(m_shown);
+        return true;
+    }
+    emit folderChosen(folder);
+    return true;
 }
 
 void CExplorerComboBox::onActivated(int index)

@@ -8,7 +8,11 @@
 #include "ui/ThemeIcon.h"
 
 #include <QApplication>
+#include <QMimeData>
 #include <QStyle>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +29,38 @@ CGameListModel::CGameListModel(QObject *parent)
     , m_rarIcon(ThemeIcon(
           { QStringLiteral("application-x-rar"), QStringLiteral("package-x-generic") }, QStyle::SP_DriveCDIcon, false))
 {
+}
+
+Qt::ItemFlags CGameListModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && !m_rows.at(index.row()).IsParent())
+        f |= Qt::ItemIsDragEnabled;
+    return f;
+}
+
+QStringList CGameListModel::mimeTypes() const
+{
+    return { QStringLiteral("text/uri-list") };
+}
+
+QMimeData *CGameListModel::mimeData(const QModelIndexList &indexes) const
+{
+    const QString folder = CSettings::Instance().CurrentPath();
+    QList<int> rows;
+    for (const QModelIndex &index : indexes) {
+        if (index.isValid() && !rows.contains(index.row()) && !m_rows.at(index.row()).IsParent())
+            rows << index.row();
+    }
+    std::sort(rows.begin(), rows.end());
+    QList<QUrl> urls;
+    for (int row : rows)
+        urls << QUrl::fromLocalFile(folder + m_rows.at(row).fileName);
+    if (urls.isEmpty())
+        return nullptr;
+    auto *data = new QMimeData;
+    data->setUrls(urls);
+    return data;
 }
 
 int CGameListModel::rowCount(const QModelIndex &parent) const

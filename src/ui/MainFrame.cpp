@@ -12,6 +12,7 @@
 #include "ui/ExFormView.h"
 #include "ui/ExListView.h"
 #include "ui/ExplorerComboBox.h"
+#include "ui/FolderNavigation.h"
 #include "ui/GameListModel.h"
 #include "ui/PlatformCommands.h"
 
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
     m_splitter->setChildrenCollapsible(false);
     setCentralWidget(m_splitter);
 
+    m_navigation = new CFolderNavigation(this, m_list, [this](const QString &folder) { showFolder(folder); });
     buildBars();
     attachHandlers();
     new CPlatformCommands(this, m_commands, m_list, m_form);
@@ -71,6 +73,7 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
     connect(m_list, &CExListView::countersChanged, this, &CMainFrame::updateCounters);
     connect(m_list, &CExListView::pathChanged, this, [this](const QString &path) {
         m_folders->ShowPath(path);
+        updateTitle(path);
         updateCommands();
     });
     connect(m_list, &CExListView::contextMenuRequested, this, [this](const QPoint &pos) {
@@ -90,6 +93,7 @@ void CMainFrame::InitialFill()
 {
     m_list->InitialFill();
     m_folders->ShowPath(CSettings::Instance().CurrentPath());
+    updateTitle(CSettings::Instance().CurrentPath());
     resetSplitter();
     updateCommands();
 }
@@ -136,6 +140,14 @@ void CMainFrame::SaveGeometry() const
     store->setValue(windowKey(SettingsKey::WindowState), saveState());
 }
 
+void CMainFrame::updateTitle(const QString &folder)
+{
+    // The folder first, as file managers do, so a task bar shows where.
+    const QString product = LoadString(StringId::ProductName);
+    setWindowTitle(
+        folder.isEmpty() ? product : QStringLiteral("%1 \u2014 %2").arg(QDir::toNativeSeparators(folder), product));
+}
+
 void CMainFrame::showFolder(const QString &folder)
 {
     CSettings::Instance().SetBrowsingArchive(false);
@@ -157,12 +169,19 @@ void CMainFrame::buildBars()
     QToolBar *folderBar = addToolBar(tr("Folder"));
     folderBar->setObjectName(QStringLiteral("folderbar"));
     folderBar->setMovable(false);
+    folderBar->addAction(m_navigation->BackAction());
+    folderBar->addAction(m_navigation->ForwardAction());
+    folderBar->addAction(m_navigation->UpAction());
     auto *holder = new QWidget(folderBar);
     auto *row = new QHBoxLayout(holder);
     row->setContentsMargins(4, 2, 4, 2);
     row->addWidget(new QLabel(LoadString(StringId::FolderLabel), holder));
     row->addWidget(m_folders, 1);
     folderBar->addWidget(holder);
+    auto *location = new QAction(tr("Location"), this);
+    location->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    addAction(location);
+    connect(location, &QAction::triggered, m_folders, &CExplorerComboBox::FocusLocation);
 
     statusBar()->addPermanentWidget(m_okPane);
     statusBar()->addPermanentWidget(m_filesPane);

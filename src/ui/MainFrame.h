@@ -8,6 +8,7 @@ class CCommandTable;
 class CExFormView;
 class CExListView;
 class CExplorerComboBox;
+class CFolderNavigation;
 class CLanguageManager;
 class QLabel;
 class QMenu;
@@ -39,6 +40,7 @@ public:
     CExFormView *FormView() const { return m_form; }
     CExplorerComboBox *FolderBox() const { return m_folders; }
     CCommandTable *Commands() const { return m_commands; }
+    CFolderNavigation *Navigation() const { return m_navigation; }
     QString FilesPaneText() const;
     QString GamesPaneText() const;
 
@@ -51,6 +53,7 @@ protected:
 private:
     // Leaves an archive or a search and lists folder.
     void showFolder(const QString &folder);
+    void updateTitle(const QString &folder);
     void buildBars();
     void attachHandlers();
     void updateCommands();
@@ -65,6 +68,7 @@ private:
     CExListView *m_list;
     CExFormView *m_form;
     CExplorerComboBox *m_folders;
+    CFolderNavigation *m_navigation = nullptr;
     QSplitter *m_splitter;
     QLabel *m_okPane;
     QLabel *m_filesPane;

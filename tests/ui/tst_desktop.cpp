@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
 #include "ui/ExListView.h"
+#include "ui/ExplorerComboBox.h"
 #include "ui/GameListModel.h"
 #include "ui/MainFrame.h"
 #include "ui/Splash.h"
@@ -11,9 +12,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QItemSelection>
+#include <QMimeData>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 // The window as a desktop user meets it: messages that are not hidden,
 // a window that fits the screen and comes back where it was left.
@@ -57,6 +61,99 @@ private Q_SLOTS:
         QVERIFY2(again.viewName.startsWith(QStringLiteral("扫")), qPrintable(again.viewName));
         QCOMPARE(again.platform, platform);
         QCOMPARE(frame.ListView()->StoredCount(), 1);
+    }
+
+    // Up selects the folder the user came from; Back and Forward walk the
+    // folders shown; a typed path is listed, a wrong one is refused.
+    void navigatesLikeAFileManager()
+    {
+        const QString top = m_env.file(QStringLiteral("nav")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(top + QStringLiteral("alpha/inner")));
+        QVERIFY(QDir().mkpath(top + QStringLiteral("beta")));
+        CSettings::Instance().SetCurrentPath(top);
+        CMainFrame frame;
+        frame.InitialFill();
+        frame.show();
+        // Shortcuts reach the active window only.
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        CExListView *list = frame.ListView();
+        auto current = [] { return CSettings::Instance().CurrentPath(); };
+        auto selected = [list] {
+            const QList<int> rows = list->SelectedRows();
+            return rows.size() == 1 ? list->Model()->Row(rows.front()).fileName : QString();
+        };
+
+        // Each listing shows a modal wait dialog; the window is active again
+        // once it is gone, as on a desktop.
+        auto press = [&frame, list](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            frame.activateWindow();
+            QTRY_VERIFY(QApplication::activeWindow() == &frame);
+            list->setFocus();
+            QTest::keyClick(list, key, modifiers);
+        };
+
+        QVERIFY(list->SelectFile(QStringLiteral("alpha")));
+        press(Qt::Key_Return);
+        QCOMPARE(current(), top + QStringLiteral("alpha/"));
+        QVERIFY(frame.windowTitle().contains(QStringLiteral("alpha")));
+
+        press(Qt::Key_Backspace);
+        QCOMPARE(current(), top);
+        QCOMPARE(selected(), QStringLiteral("alpha"));
+
+        press(Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(current(), top + QStringLiteral("alpha/"));
+        press(Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(current(), top);
+
+        QVERIFY(frame.FolderBox()->GoToTyped(top + QStringLiteral("beta")));
+        QCOMPARE(current(), top + QStringLiteral("beta/"));
+        press(Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(current(), top);
+        QCOMPARE(selected(), QStringLiteral("beta"));
+
+        QTimer::singleShot(0, this, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QVERIFY(!frame.FolderBox()->GoToTyped(top + QStringLiteral("missing")));
+        QCOMPARE(current(), top);
+    }
+
+    void refreshKeepsTheSelectionAndRowsDragAsFiles()
+    {
+        const QString folder = m_env.file(QStringLiteral("keep")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(folder + QStringLiteral("sub")));
+        const QByteArray game
+            = Fixture::Recording(HeaderBuilder::Duel().build(), BodyBuilder().timeStep(60000).build());
+        QVERIFY(Fixture::Write(folder + QStringLiteral("one.mgx"), game));
+        QVERIFY(Fixture::Write(folder + QStringLiteral("two.mgx"), game + "x"));
+        CSettings::Instance().SetCurrentPath(folder);
+        CMainFrame frame;
+        frame.InitialFill();
+        CExListView *list = frame.ListView();
+        CGameListModel *model = list->Model();
+        QItemSelection selection;
+        for (const char *name : { "two.mgx", "sub", ".." }) {
+            const QModelIndex index = model->index(model->FindRow(QString::fromLatin1(name)), 0);
+            selection.select(index, index);
+        }
+        list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+
+        std::unique_ptr<QMimeData> data(model->mimeData(list->selectionModel()->selectedRows()));
+        QVERIFY(data);
+        QCOMPARE(data->urls(),
+            (QList<QUrl> { QUrl::fromLocalFile(folder + QStringLiteral("sub")),
+                QUrl::fromLocalFile(folder + QStringLiteral("two.mgx")) }));
+        QVERIFY(!(model->flags(model->index(model->FindRow(QStringLiteral("..")), 0)) & Qt::ItemIsDragEnabled));
+
+        list->Refresh(false);
+        QStringList names;
+        for (int row : list->SelectedRows())
+            names << model->Row(row).fileName;
+        names.sort();
+        QCOMPARE(names, (QStringList { "..", "sub", "two.mgx" }));
     }
 
     void startupMessageIsNotHiddenByTheSplash()

@@ -467,14 +467,17 @@ private Q_SLOTS:
         for (int i = 0; i < box->count(); ++i)
             entries << box->itemText(i);
         // The current folder is not one of the fixed places, so it is shown first.
-        QCOMPARE(entries.mid(0, 5),
-            (QStringList { QDir::toNativeSeparators(folderPath()), "Desktop", "Documents", "SaveGames", "Computer" }));
+        QCOMPARE(entries.mid(0, 6),
+            (QStringList {
+                QDir::toNativeSeparators(folderPath()), "Home", "Desktop", "Documents", "SaveGames", "Computer" }));
         QCOMPARE(entries.last(), QStringLiteral("Browse..."));
 
         emit box->activated(entries.indexOf(QStringLiteral("SaveGames")));
         QCOMPARE(CSettings::Instance().CurrentPath(), saveGames);
         QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList { "..", "saved.mgx" }));
-        QCOMPARE(box->currentText(), QStringLiteral("SaveGames"));
+        QCOMPARE(box->itemText(box->currentIndex()), QStringLiteral("SaveGames"));
+        // The box shows the path itself, ready to be typed over.
+        QCOMPARE(box->currentText(), QDir::toNativeSeparators(saveGames));
         // Listing the SaveGame folder: nothing can be moved or copied there.
         select(QStringLiteral("saved.mgx"));
         QTRY_VERIFY(m_frame->FormView()->IsShowingGame());
