@@ -13,11 +13,27 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 QIcon icon(const char *themeName, QStyle::StandardPixmap fallback)
 {
     return ThemeIcon({ QLatin1String(themeName) }, fallback);
+}
+
+// A menu none of whose entries can be used looks disabled, as its entries
+// do, instead of opening onto a column of grey commands.
+void followEntries(QMenu *menu)
+{
+    auto update = [menu] {
+        const QList<QAction *> entries = menu->actions();
+        menu->menuAction()->setEnabled(std::any_of(entries.begin(), entries.end(),
+            [](const QAction *a) { return !a->isSeparator() && a->isVisible() && a->isEnabled(); }));
+    };
+    for (QAction *entry : menu->actions())
+        QObject::connect(entry, &QAction::enabledChanged, menu, update);
+    update();
 }
 
 } // namespace
@@ -154,6 +170,7 @@ QMenu *CCommandTable::subMenu(QMenu *parent, const QString &title, std::initiali
     QMenu *menu = parent->addMenu(title);
     for (int id : ids)
         menu->addAction(Action(id));
+    followEntries(menu);
     return menu;
 }
 
@@ -210,6 +227,9 @@ void CCommandTable::BuildMenuBar(QMenuBar *bar, QMenu **languageMenu)
         help->addAction(Action(id));
     help->addSeparator();
     help->addAction(Action(Cmd::About));
+
+    for (QMenu *menu : { file, edit, view, game, system, help })
+        followEntries(menu);
 }
 
 void CCommandTable::BuildToolBar(QToolBar *bar)

@@ -5,7 +5,7 @@
 
 // The flag pictures of the country ids 0..195, taken from the system's flag
 // set. Ids without a flag of their own (0 "No Flag", "Ussr", unknown ids)
-// show the "No Flag" picture: an empty frame of the same size.
+// show the "No Flag" picture: a transparent one of the same size.
 namespace CountryFlags {
 
 inline constexpr int kWidth = 16;

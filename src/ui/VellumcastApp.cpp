@@ -9,11 +9,13 @@
 #include "catalogue/Catalogue.h"
 #include "shell/InstanceChannel.h"
 #include "shell/SettingsLoader.h"
+#include "ui/DialogFrames.h"
 #include "ui/MainFrame.h"
 #include "ui/Splash.h"
 #include "ui/StartupMessage.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
@@ -73,6 +75,9 @@ CVellumcastApp::Start CVellumcastApp::InitInstance(const QString &folder, bool s
     QCoreApplication::setOrganizationName(QStringLiteral("Kestrelhold"));
     QCoreApplication::setApplicationName(QStringLiteral("Vellumcast"));
 
+    m_dialogFrames = std::make_unique<CDialogFrames>();
+    qApp->installEventFilter(m_dialogFrames.get());
+
     m_languages = std::make_unique<CLanguageManager>();
     m_languages->Initialise(CLanguageManager::StoredLanguage(), CLanguageManager::SystemLanguages());
 
@@ -88,8 +93,17 @@ CVellumcastApp::Start CVellumcastApp::InitInstance(const QString &folder, bool s
         fatalDatabase(LoadString(StringId::FatalDatabase));
         return Start::Fatal;
     }
-    if (!folder.isEmpty())
-        CSettings::Instance().SetCurrentPath(CSettings::Instance().ValidatePath(folder, true));
+    QString missingFolder;
+    if (!folder.isEmpty()) {
+        CSettings &settings = CSettings::Instance();
+        settings.SetCurrentPath(settings.ValidatePath(folder, true));
+        if (!QFileInfo(folder).isDir()) {
+            missingFolder
+                = QObject::tr("The folder \"%1\" does not exist; showing %2 instead.")
+                      .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(settings.CurrentPath()));
+            std::fprintf(stderr, "%s\n", missingFolder.toLocal8Bit().constData());
+        }
+    }
 
     m_frame = std::make_unique<CMainFrame>(m_languages.get());
     m_frame->setWindowTitle(LoadString(StringId::ProductName));
@@ -98,6 +112,11 @@ CVellumcastApp::Start CVellumcastApp::InitInstance(const QString &folder, bool s
         m_frame->show();
     m_frame->InitialFill();
     splash.finish(m_frame.get());
+    if (!missingFolder.isEmpty() && showWindow && QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        QMessageBox box(
+            QMessageBox::Warning, LoadString(StringId::ProductName), missingFolder, QMessageBox::Ok, m_frame.get());
+        StartupMessage::Exec(box);
+    }
 
     m_channel = std::make_unique<CInstanceChannel>();
     if (m_instanceLock->isLocked() && m_channel->Listen(Paths::DataDirectory()))

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class CDialogFrames;
 class CInstanceChannel;
 class CLanguageManager;
 class CMainFrame;
@@ -32,6 +33,7 @@ public:
 
 private:
     std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<CDialogFrames> m_dialogFrames;
     std::unique_ptr<CLanguageManager> m_languages;
     std::unique_ptr<CInstanceChannel> m_channel;
     std::unique_ptr<CMainFrame> m_frame;

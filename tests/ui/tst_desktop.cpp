@@ -3,6 +3,8 @@
 
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
+#include "ui/CommandTable.h"
+#include "ui/DialogFrames.h"
 #include "ui/ExListView.h"
 #include "ui/ExplorerComboBox.h"
 #include "ui/GameListModel.h"
@@ -10,14 +12,19 @@
 #include "ui/Splash.h"
 #include "ui/StartupMessage.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QItemSelection>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 // The window as a desktop user meets it: messages that are not hidden,
 // a window that fits the screen and comes back where it was left.
@@ -172,6 +179,45 @@ private Q_SLOTS:
         StartupMessage::Exec(box);
         QVERIFY(boxShown);
         QVERIFY(!splashVisible);
+    }
+
+    void dialogsHaveNoMinimiseOrMaximise()
+    {
+        CDialogFrames frames;
+        qApp->installEventFilter(&frames);
+        QDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const Qt::WindowFlags flags = dialog.windowFlags();
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(dialog.windowHandle()->flags() == flags);
+        // A dialog that chose its own frame keeps it.
+        const Qt::WindowFlags own = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        QCOMPARE(CDialogFrames::DialogFlags(own), own);
+    }
+
+    // A menu whose entries are all disabled is disabled itself, and comes
+    // back with its first usable entry.
+    void menusFollowTheirEntries()
+    {
+        CMainFrame frame;
+        QMenu *game = nullptr;
+        for (QAction *top : frame.menuBar()->actions())
+            if (top->text() == QStringLiteral("&Recorded Game"))
+                game = top->menu();
+        QVERIFY(game);
+        QAction *platforms = nullptr;
+        for (QAction *entry : game->actions())
+            if (entry->menu() && entry->text() == QStringLiteral("Change Platform"))
+                platforms = entry;
+        QVERIFY(platforms);
+        QVERIFY(!platforms->isEnabled()); // nothing selected
+        CommandState stored = CommandState::FromSelection({ { CommandState::RowKind::RecordedGame, true } }, false);
+        frame.Commands()->Update(stored, CommandContext());
+        QVERIFY(platforms->isEnabled());
+        frame.Commands()->Update(CommandState(), CommandContext());
+        QVERIFY(!platforms->isEnabled());
     }
 
     void firstStartFitsTheScreen()

@@ -111,6 +111,17 @@ private Q_SLOTS:
         running.waitForFinished();
     }
 
+    void missingFolderIsSaidAndAnotherShown()
+    {
+        const QString missing = m_env.file(QStringLiteral("gone/away"));
+        const Run run = runWindow(m_env.file(QStringLiteral("missing-home")),
+            { QStringLiteral("--screenshot"), m_env.file(QStringLiteral("missing.png")), QStringLiteral("--path"),
+                missing });
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.contains("does not exist"), run.err.constData());
+        QVERIFY(run.err.contains(missing.toLocal8Bit()));
+    }
+
     void eachRunStartsAFreshLog()
     {
         const QString home = m_env.file(QStringLiteral("log-home"));
