@@ -5,15 +5,18 @@
 //   fuzz_seeds OUTDIR [RECORDINGS_FOLDER]
 //
 // OUTDIR/recording holds whole files, OUTDIR/parse header-and-body inputs,
-// OUTDIR/regression whole files that once failed.
+// OUTDIR/regression whole files that once failed, OUTDIR/archive small zip
+// and rar archives (a first byte choosing the reader, then the file).
 
 #include "app/Settings.h"
 #include "recgame/RecordedGame.h"
 #include "recgame/RecordingFiles.h"
+#include "support/ArchiveFixtures.h"
 #include "support/FixtureWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -166,6 +169,22 @@ int main(int argc, char **argv)
         ok &= write(parseDir + '/' + name + ".bin", parseInput(seed.header, seed.body));
         written += 2;
     }
+
+    const QString archiveDir = out.filePath(QStringLiteral("archive"));
+    QDir().mkpath(archiveDir);
+    const QList<ArchiveFixtures::Entry> entries { { "notes.txt", "text" }, { "games/a.mgx", QByteArray(200, 'a') },
+        { "../b.MGZ", "b" }, { "x/../b.mgz", "again" } };
+    ok &= write(archiveDir + QStringLiteral("/stored.rar"), '\x01' + ArchiveFixtures::Rar4(entries));
+    for (const bool store : { true, false }) {
+        const QString zip = home.filePath(QStringLiteral("seed.zip"));
+        QFile::remove(zip);
+        ArchiveFixtures::WriteZip(zip, entries, store);
+        QFile file(zip);
+        ok &= file.open(QIODevice::ReadOnly)
+            && write(archiveDir + (store ? QStringLiteral("/stored.zip") : QStringLiteral("/deflated.zip")),
+                '\x00' + file.readAll());
+    }
+    written += 3;
 
     if (argc > 2) {
         const QFileInfoList files = QDir(QString::fromLocal8Bit(argv[2]))

@@ -5,8 +5,9 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...] [-- LIBFUZZER_OPTION...]
 #
 # SECONDS per target (default 300); TARGET is parse (header parser and body
-# scan on raw bytes) or recording (whole files through the reader); default
-# both. Seeds come from the test fixture writer and from the recordings in
+# scan on raw bytes), recording (whole files through the reader) or archive
+# (zip and rar files through the archive readers); default all three. Seeds
+# come from the test fixture writer and from the recordings in
 # $VELLUMCAST_CORPUS (default ../shared/corpus). Everything the runs produce
 # stays in build-fuzz/: the growing corpus in corpus-TARGET/, crashes, hangs
 # and leaks in findings-TARGET/, the log in TARGET.log.
@@ -24,19 +25,19 @@ extra=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --) shift; extra=("$@"); break ;;
-        parse|recording) targets+=("$1") ;;
-        *[!0-9]*|'') echo "usage: scripts/fuzz.sh [SECONDS] [parse|recording]... [-- OPTION...]" >&2; exit 2 ;;
+        parse|recording|archive) targets+=("$1") ;;
+        *[!0-9]*|'') echo "usage: scripts/fuzz.sh [SECONDS] [parse|recording|archive]... [-- OPTION...]" >&2; exit 2 ;;
         *) seconds=$1 ;;
     esac
     shift
 done
-[ ${#targets[@]} -gt 0 ] || targets=(parse recording)
+[ ${#targets[@]} -gt 0 ] || targets=(parse recording archive)
 
 recordings=${VELLUMCAST_CORPUS:-$root/../shared/corpus}
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELLUMCAST_FUZZ=ON -DVELLUMCAST_SANITIZE=ON -DVELLUMCAST_BUILD_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j2 --target fuzz_parse fuzz_recording fuzz_seeds
+cmake --build "$build" -j2 --target fuzz_parse fuzz_recording fuzz_archive fuzz_seeds
 
 seeds="$build/seeds"
 if [ -d "$recordings" ]; then

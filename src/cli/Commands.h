@@ -27,5 +27,7 @@ int RunReanalyze(const QStringList &args);
 int RunDb(const QStringList &args);
 int RunTop(const QStringList &args);
 int RunPlayers(const QStringList &args);
+// Zip archives.
+int RunZip(const QStringList &args);
 // The game launcher.
 int RunLaunch(const QStringList &args);

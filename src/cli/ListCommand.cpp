@@ -1,17 +1,23 @@
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 
+#include "app/ArchiveStrings.h"
+#include "app/TextFormat.h"
 #include "catalogue/Searcher.h"
+#include "explorer/ArchiveReader.h"
 #include "explorer/FolderListing.h"
+#include "explorer/FullScan.h"
 #include "explorer/GameRow.h"
 #include "ratings/Platforms.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 namespace {
 
-const QString kListUsage = QStringLiteral("list [--json] [--sort COLUMN[:desc]] DIR");
+const QString kListUsage = QStringLiteral("list [--json] [--sort COLUMN[:desc]] DIR|ARCHIVE");
 const QString kSearchUsage = QStringLiteral(
     "search [--json] [--player NICK] [--mode pov|unique|all] [--civ IDS] [--map IDS] [--type ID] [--size CODE] "
     "[--duration HH:M] [--platform ID] [--rating-min N] [--rating-max N] "
@@ -55,6 +61,32 @@ int printListing(const QString &folder, const CFolderListing &listing, bool json
     return ExitCode::Ok;
 }
 
+// An archive is listed like a folder: its recordings are extracted into a
+// temporary folder (removed afterwards), the unknown ones analysed and
+// stored as a full scan would, and the list shows them.
+int listArchive(const QString &archive, int sortKey, bool json)
+{
+    if (!Cli::PrepareCatalogue())
+        return ExitCode::Failure;
+    QTemporaryDir extracted;
+    if (!extracted.isValid())
+        return Cli::Failure(QStringLiteral("no temporary folder: %1").arg(extracted.errorString()));
+    const QString folder = extracted.path() + QLatin1Char('/');
+    const ArchiveReader::Result result = ArchiveReader::Extract(archive, folder);
+    if (!result.ok) {
+        const int format = ArchiveReader::KindOf(archive) == ArchiveReader::Kind::Rar ? StringId::RarReadError
+                                                                                     : StringId::ZipReadError;
+        return Cli::Failure(FormatText(LoadString(format), { QFileInfo(archive).fileName(), result.error })
+                                .replace(QLatin1String("\r\n"), QLatin1String(" ")));
+    }
+    const CFolderListingOptions noArchives { false, false };
+    Cli::InstallInterruptHandler();
+    FullScan::Run(folder, FolderListing::Fill(folder, noArchives).rows, Cli::InterruptFlag());
+    CFolderListing listing = FolderListing::Fill(folder, noArchives, sortKey);
+    listing.rows.removeIf([](const CGameRow &row) { return row.IsParent(); });
+    return printListing(archive, listing, json);
+}
+
 int matchSizeArgument(const QString &text)
 {
     const QString t = text.trimmed().toLower().remove(QLatin1Char(' '));
@@ -76,9 +108,12 @@ int RunList(const QStringList &args)
         return Cli::UsageError(kListUsage, a.error);
     if (!parseSortKey(a.value("--sort"), &sortKey))
         return Cli::UsageError(kListUsage, QStringLiteral("unknown sort column '%1'").arg(a.value("--sort")));
+    const QFileInfo argument(a.positional.first());
+    if (argument.isFile() && ArchiveReader::KindOf(argument.fileName()) != ArchiveReader::Kind::None)
+        return listArchive(argument.absoluteFilePath(), sortKey, a.has("--json"));
     const QString folder = Cli::FolderArgument(a.positional.first());
     if (folder.isEmpty())
-        return Cli::Failure(QStringLiteral("'%1' is not a folder").arg(a.positional.first()));
+        return Cli::Failure(QStringLiteral("'%1' is not a folder or an archive").arg(a.positional.first()));
     if (!Cli::PrepareCatalogue())
         return ExitCode::Failure;
     const CFolderListing listing = FolderListing::Fill(folder, CFolderListingOptions::FromSettings(), sortKey);

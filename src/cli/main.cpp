@@ -30,7 +30,7 @@ const Command kCommands[] = {
     {"analyze", "analyze [--json] [--codepage NAME] [--no-chat-times] [--no-resign] FILE...", RunAnalyze},
     {"minimap", "minimap FILE OUT.png", RunMinimap},
     {"scan", "scan [--json] DIR", RunScan},
-    {"list", "list [--json] [--sort COLUMN[:desc]] DIR", RunList},
+    {"list", "list [--json] [--sort COLUMN[:desc]] DIR|ARCHIVE", RunList},
     {"show", "show [--json] [--folder DIR] ID_OR_FILE", RunShow},
     {"search", "search [--json] [--player NICK] [--mode pov|unique|all] [--civ IDS] [--map IDS] [--type ID] "
                "[--size CODE] [--duration HH:M] [--platform ID] [--rating-min N] [--rating-max N] "
@@ -41,6 +41,7 @@ const Command kCommands[] = {
     {"db", "db stats [--json] | db rebuild [--json] --copy all|basic|none|rating:N", RunDb},
     {"top", "top [--json] PLATFORM", RunTop},
     {"players", "players [--json] [--nick TEXT] [--country ID] [--rating-min N] [--rating-max N]", RunPlayers},
+    {"zip", "zip [--json] [--force] OUT.zip FILE|FOLDER... | zip [--json] [--force] --each DIR FILE...", RunZip},
     {"launch", "launch [1.0c|1.0]", RunLaunch},
 };
 

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "explorer/ExtractionTarget.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+
+struct archive;
+
+// Reading of rar archives (RAR4 and RAR5) through libarchive, in four steps
+// with the result codes the rar messages map: open, read the next header,
+// skip or extract its entry, close (the destructor). libarchive leaves the
+// CRC of stored RAR4 entries unchecked, so this layer reads those entries'
+// CRC from their headers itself and compares it.
+class CRarArchive
+{
+public:
+    enum Code {
+        Success = 0,
+        EndArchive = 10,
+        NoMemory = 11,
+        BadData = 12, // a broken header, or a CRC error while extracting
+        BadArchive = 13,
+        UnknownFormat = 14,
+        OpenFailed = 15,
+        CreateFailed = 16,
+        CloseFailed = 17,
+        ReadFailed = 18,
+        WriteFailed = 19,
+        Unknown = 21,
+    };
+
+    struct Header
+    {
+        QString name; // as stored, folders included
+        qint64 size = -1; // -1 when the archive does not say
+        bool regularFile = true;
+        QDateTime modified; // invalid when the archive does not say
+    };
+
+    CRarArchive() = default;
+    ~CRarArchive();
+    CRarArchive(const CRarArchive &) = delete;
+    CRarArchive &operator=(const CRarArchive &) = delete;
+
+    Code Open(const QString &path);
+    Code ReadHeader(Header &header);
+    Code Skip();
+    // Extracts the current entry through target. A limit of the target ends
+    // it with ReadFailed and *limit set to that status.
+    Code Extract(CExtractionTarget &target, CExtractionTarget::Status *limit);
+
+    // The texts of the open and the extraction codes; empty for others.
+    static QString OpenText(int code);
+    static QString ProcessText(int code);
+
+private:
+    void close();
+    // The method and CRC of the RAR4 file header at or after position.
+    bool storedCrc(qint64 position, quint32 *crc);
+
+    archive *m_archive = nullptr;
+    QFile m_file; // the same archive, for the RAR4 header check
+    bool m_rar4 = false;
+    bool m_checkCrc = false;
+    quint32 m_expectedCrc = 0;
+};
