@@ -16,6 +16,7 @@ void CGameRow::FillFromGame(const CRecordedGame &game)
     durationText = game.duration;
     duration = game.durationSeconds > 0 ? game.durationSeconds : Catalogue::DurationSeconds(game.duration);
     platform = game.platform;
+    error.clear();
 }
 
 void CGameRow::ClearGame()

@@ -29,9 +29,14 @@ struct CGameRow
     QString durationText; // "HH:MM:SS"
     int platform = -1;
 
+    // Why the recording could not be read when it was last tried; empty
+    // when it was read or not tried yet. Not stored in the catalogue.
+    QString error;
+
     bool IsParent() const { return !isFile && fileName == QLatin1String(".."); }
     bool IsRecording() const { return kind == Kind::Recording; }
     bool IsKnown() const { return catalogueId > 0; }
+    bool IsUnreadable() const { return !error.isEmpty(); }
 
     // Takes the catalogue columns from a stored (or just stored) record.
     void FillFromGame(const CRecordedGame &game);

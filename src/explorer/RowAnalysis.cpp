@@ -56,17 +56,20 @@ Outcome AnalyzeSelection(const QString &folder, CGameRow &row, CRecordedGame &ga
     if (!row.isFile || !row.IsRecording())
         return Outcome::NotRecording;
     std::unique_ptr<CDbSQLite> db = Catalogue::OpenCatalogue();
-    if (!db)
+    if (!db) {
+        row.error = QStringLiteral("the catalogue could not be opened");
         return Outcome::Failed;
+    }
     if (row.IsKnown()) {
         if (Catalogue::LoadById(game, row.catalogueId, *db, true, folder)) {
             game.BuildTeamLabels();
             return Outcome::Loaded;
         }
         Log::Write(QStringLiteral("Error, getting RecGame Info, ID: %1").arg(row.catalogueId));
+        row.error = QStringLiteral("its catalogue entry could not be loaded");
         return Outcome::Failed;
     }
-    if (!AnalyzeAndStore(folder, row, game, *db, -1))
+    if (!AnalyzeAndStore(folder, row, game, *db, -1, &row.error))
         return Outcome::Failed;
     return Outcome::Stored;
 }
@@ -76,7 +79,7 @@ bool Reread(const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite
     if (row.IsKnown())
         Catalogue::DeleteFromCatalogue(row.catalogueId, db);
     row.ClearGame();
-    return AnalyzeAndStore(folder, row, game, db, platform);
+    return AnalyzeAndStore(folder, row, game, db, platform, &row.error);
 }
 
 bool Reanalyze(const QString &folder, CGameRow &row, CRecordedGame &game)

@@ -61,6 +61,15 @@ CExFormView::CExFormView(QWidget *parent)
     auto *layout = new QVBoxLayout(info);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
+    m_problem = new QLabel(info);
+    m_problem->setObjectName(QStringLiteral("problem"));
+    m_problem->setTextFormat(Qt::PlainText);
+    m_problem->setWordWrap(true);
+    m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_problem->setFrameShape(QFrame::StyledPanel);
+    m_problem->setMargin(6);
+    m_problem->hide();
+    layout->addWidget(m_problem);
     m_minimap->setParent(info);
     layout->addWidget(m_minimap, 0, Qt::AlignHCenter);
     layout->addLayout(form);
@@ -158,10 +167,11 @@ QLabel *CExFormView::addField(QFormLayout *form, const QString &label, const QSt
 void CExFormView::ShowGame(const CRecordedGame &game)
 {
     const CGameDetails d = CGameDetails::Describe(game);
-    if (CSettings::Instance().showChat) {
-        m_chat->setPlainText(QString(d.chat).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-        m_chat->setVisible(true);
-    }
+    // Without the chat the facts take the whole height.
+    const bool chat = CSettings::Instance().showChat;
+    m_chat->setPlainText(chat ? QString(d.chat).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : QString());
+    m_chat->setVisible(chat);
+    m_problem->hide();
     m_type->setText(d.type);
     m_map->setText(d.map);
     m_players->setText(d.players);
@@ -200,8 +210,22 @@ void CExFormView::fillTeam(int team, const QList<CGameDetails::PlayerLine> &play
     }
 }
 
+void CExFormView::ShowUnreadable(const QString &fileName, const QString &reason)
+{
+    Clear();
+    m_problem->setText(tr("%1 could not be read: %2.").arg(fileName, reason));
+    m_problem->show();
+}
+
+QString CExFormView::ProblemText() const
+{
+    return m_problem->isHidden() ? QString() : m_problem->text();
+}
+
 void CExFormView::Clear()
 {
+    m_problem->hide();
+    m_problem->clear();
     for (QLabel *label : { m_type, m_map, m_players, m_duration, m_platform, m_viewName, m_rating })
         label->clear();
     m_viewFlag->clear();

@@ -25,6 +25,10 @@ public:
 
     void ShowGame(const CRecordedGame &game);
     void Clear();
+    // Clears the pane and says why the recording fileName could not be read.
+    void ShowUnreadable(const QString &fileName, const QString &reason);
+    // The text of that notice, empty when none is shown.
+    QString ProblemText() const;
     bool IsShowingGame() const { return m_showing; }
     // The file name of the game shown, empty when cleared.
     QString ShownFile() const { return m_file; }
@@ -51,6 +55,7 @@ private:
     void fillTeam(int team, const QList<CGameDetails::PlayerLine> &players);
 
     CMinimapView *m_minimap;
+    QLabel *m_problem = nullptr;
     QLabel *m_type = nullptr;
     QLabel *m_map = nullptr;
     QLabel *m_players = nullptr;

@@ -15,10 +15,13 @@
 #include "ui/WaitDlg.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QToolTip>
 
@@ -325,6 +328,9 @@ void CExListView::analyseRow(int index)
         emit gameSelected(game);
         break;
     case RowAnalysis::Outcome::Failed:
+        m_model->UpdateRow(index, row); // keeps the reason for the row's tooltip
+        emit gameUnreadable(row.fileName, row.error);
+        break;
     case RowAnalysis::Outcome::NotRecording:
         emit selectionCleared();
         break;
@@ -357,13 +363,15 @@ void CExListView::FullScan()
         // Nothing to analyse: the scan logs its count and shows no dialog.
         std::atomic<bool> never { false };
         FullScan::Run(CSettings::Instance().CurrentPath(), rows, never);
+        emit statusMessage(tr("Every recording of this folder is already in the catalogue."));
         return;
     }
     Log::Write(QStringLiteral("FS - new PARAM OK"));
     const QString folder = CSettings::Instance().CurrentPath();
     const auto job = CWaitJob::Create();
     const int generation = m_generation;
-    connect(job.get(), &CWaitJob::resultPosted, this, [this, generation](const QVariant &v) {
+    QList<UnreadableFile> failures;
+    connect(job.get(), &CWaitJob::resultPosted, this, [this, generation, &failures](const QVariant &v) {
         // Rows of a cancelled scan that arrive after another listing belong
         // to a list that is gone, even when a file of the same name is shown.
         if (generation != m_generation)
@@ -372,6 +380,13 @@ void CExListView::FullScan()
         const int index = m_model->FindRow(row.fileName);
         if (index < 0)
             return;
+        if (row.IsUnreadable()) {
+            CGameRow failed = m_model->Row(index);
+            failed.error = row.error;
+            m_model->UpdateRow(index, failed);
+            failures << UnreadableFile { row.fileName, row.error };
+            return;
+        }
         const bool wasKnown = m_model->Row(index).IsKnown();
         m_model->UpdateRow(index, row);
         if (!wasKnown)
@@ -390,6 +405,12 @@ void CExListView::FullScan()
                 lastStored = stored;
             };
             observer.rowStored = [&j](int, const CGameRow &row) { j.PostResult(QVariant::fromValue(row)); };
+            observer.failed = [&j](const QString &path, const QString &reason) {
+                CGameRow row;
+                row.fileName = QFileInfo(path).fileName();
+                row.error = reason.isEmpty() ? QStringLiteral("unknown error") : reason;
+                j.PostResult(QVariant::fromValue(row));
+            };
             const CFullScanResult result = FullScan::Run(folder, rows, j.StopFlag(), observer);
             if (!result.cancelled && !j.StopRequested())
                 j.PostClose();
@@ -397,6 +418,23 @@ void CExListView::FullScan()
     Log::Write(finished ? QStringLiteral("FS - FINISHED") : QStringLiteral("FS - CANCELED"));
     Log::Write(QStringLiteral("FS - UPDATE PANEL"));
     updateState();
+    ReportUnreadable(failures);
+}
+
+void CExListView::ReportUnreadable(const QList<UnreadableFile> &failures)
+{
+    if (failures.isEmpty())
+        return;
+    const QString summary = failures.size() == 1 ? tr("1 recording could not be read")
+                                                 : tr("%1 recordings could not be read").arg(failures.size());
+    emit statusMessage(summary + QLatin1Char('.'));
+    QStringList lines;
+    for (const UnreadableFile &f : failures)
+        lines << QStringLiteral("%1: %2").arg(f.fileName, f.reason);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), summary + QLatin1Char('.'), QMessageBox::Ok, this);
+    box.setInformativeText(tr("Their rows show the reason in a tooltip. Show Details lists them."));
+    box.setDetailedText(lines.join(QLatin1Char('\n')));
+    box.exec();
 }
 
 int CExListView::StoredCount() const

@@ -56,6 +56,10 @@ public:
 signals:
     void gameSelected(const CRecordedGame &game);
     void selectionCleared();
+    // The selected recording could not be read (reason in English words).
+    void gameUnreadable(const QString &fileName, const QString &reason);
+    // A short report for the status bar.
+    void statusMessage(const QString &text);
     void stateChanged(const CommandState &state);
     void countersChanged(int files, int games);
     void pathChanged(const QString &path);
@@ -67,6 +71,13 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
+    struct UnreadableFile
+    {
+        QString fileName;
+        QString reason;
+    };
+    // Says how many recordings a scan could not read, and which, with why.
+    void ReportUnreadable(const QList<UnreadableFile> &failures);
     void onSelectionChanged();
     void onHeaderClicked(int section);
     void showHeaderMenu(const QPoint &pos);

@@ -24,6 +24,7 @@ CGameListModel::CGameListModel(QObject *parent)
     // icon theme: monochrome symbols would make the list hard to scan.
     , m_folderIcon(ThemeIcon({ QStringLiteral("folder") }, QStyle::SP_DirIcon, false))
     , m_recordingIcon(ThemeIcon({ QStringLiteral("video-x-generic") }, QStyle::SP_FileIcon, false))
+    , m_unreadableIcon(ThemeIcon({ QStringLiteral("dialog-warning") }, QStyle::SP_MessageBoxWarning, false))
     , m_zipIcon(ThemeIcon(
           { QStringLiteral("application-zip"), QStringLiteral("package-x-generic") }, QStyle::SP_DriveFDIcon, false))
     , m_rarIcon(ThemeIcon(
@@ -101,6 +102,8 @@ QVariant CGameListModel::data(const QModelIndex &index, int role) const
             return CountryFlags::Flag(row.viewCountry);
         return QVariant();
     case Qt::ToolTipRole:
+        if (index.column() == Name && row.IsUnreadable())
+            return tr("%1\nCould not be read: %2").arg(row.fileName, row.error);
         if (index.column() == View && row.IsKnown() && row.viewCountry > 0)
             return Country::CountryName(row.viewCountry);
         return QVariant();
@@ -165,7 +168,7 @@ QIcon CGameListModel::rowIcon(const CGameRow &row) const
     case CGameRow::Kind::Recording:
         break;
     }
-    return m_recordingIcon;
+    return row.IsUnreadable() ? m_unreadableIcon : m_recordingIcon;
 }
 
 void CGameListModel::sort(int column, Qt::SortOrder order)

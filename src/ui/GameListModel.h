@@ -63,6 +63,7 @@ private:
     int m_games = 0;
     QIcon m_folderIcon;
     QIcon m_recordingIcon;
+    QIcon m_unreadableIcon;
     QIcon m_zipIcon;
     QIcon m_rarIcon;
 };

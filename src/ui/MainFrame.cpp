@@ -66,8 +66,21 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
 
     connect(m_list, &CExListView::gameSelected, m_form, &CExFormView::ShowGame);
     connect(m_list, &CExListView::selectionCleared, m_form, &CExFormView::Clear);
+    connect(m_list, &CExListView::gameUnreadable, m_form, &CExFormView::ShowUnreadable);
+    // A recording that could not be read says why until the selection moves.
+    connect(m_list, &CExListView::gameUnreadable, this, [this](const QString &file, const QString &reason) {
+        statusBar()->showMessage(tr("%1 could not be read: %2").arg(file, reason));
+    });
+    connect(m_list, &CExListView::gameSelected, statusBar(), &QStatusBar::clearMessage);
+    connect(m_list, &CExListView::selectionCleared, statusBar(), &QStatusBar::clearMessage);
+    connect(m_list, &CExListView::statusMessage, this, [this](const QString &text) {
+        statusBar()->showMessage(text, 10000);
+    });
     connect(m_list, &CExListView::stateChanged, this, [this](const CommandState &state) {
         m_state = state;
+        // The first pane counts a selection of several rows.
+        m_okPane->setText(state.selectedCount > 1 ? tr("%n selected", nullptr, state.selectedCount)
+                                                  : LoadString(StringId::StatusReady));
         updateCommands();
     });
     connect(m_list, &CExListView::countersChanged, this, &CMainFrame::updateCounters);

@@ -5,6 +5,7 @@
 #include "catalogue/Catalogue.h"
 #include "ui/CommandTable.h"
 #include "ui/DialogFrames.h"
+#include "ui/ExFormView.h"
 #include "ui/ExListView.h"
 #include "ui/ExplorerComboBox.h"
 #include "ui/GameListModel.h"
@@ -21,6 +22,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -68,6 +70,54 @@ private Q_SLOTS:
         QVERIFY2(again.viewName.startsWith(QStringLiteral("扫")), qPrintable(again.viewName));
         QCOMPARE(again.platform, platform);
         QCOMPARE(frame.ListView()->StoredCount(), 1);
+    }
+
+    // A recording that cannot be read says why: in the pane, the status
+    // bar and the row's tooltip.
+    void damagedRecordingsSayWhy()
+    {
+        const QString folder = m_env.file(QStringLiteral("damaged")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray good
+            = Fixture::Recording(HeaderBuilder::Duel().build(), BodyBuilder().timeStep(60000).build());
+        QVERIFY(Fixture::Write(folder + QStringLiteral("good.mgx"), good));
+        QVERIFY(Fixture::Write(folder + QStringLiteral("broken.mgx"), QByteArray(64, '\x7f')));
+        CSettings::Instance().SetCurrentPath(folder);
+        CMainFrame frame;
+        frame.InitialFill();
+        CExListView *list = frame.ListView();
+        CGameListModel &model = *list->Model();
+
+        QVERIFY(list->SelectFile(QStringLiteral("broken.mgx")));
+        const QString problem = frame.findChild<CExFormView *>()->ProblemText();
+        QVERIFY2(problem.startsWith(QStringLiteral("broken.mgx could not be read: ")), qPrintable(problem));
+        QVERIFY(frame.statusBar()->currentMessage().contains(QStringLiteral("could not be read")));
+        const QModelIndex name = model.index(model.FindRow(QStringLiteral("broken.mgx")), CGameListModel::Name);
+        QVERIFY(name.data(Qt::ToolTipRole).toString().contains(QStringLiteral("Could not be read")));
+
+        // A good recording clears the notice.
+        QVERIFY(list->SelectFile(QStringLiteral("good.mgx")));
+        QVERIFY(frame.findChild<CExFormView *>()->ProblemText().isEmpty());
+        QVERIFY(frame.statusBar()->currentMessage().isEmpty());
+    }
+
+    // Without the game chat the pane gives its whole height to the facts.
+    void chatBoxFollowsTheSetting()
+    {
+        const QString folder = m_env.file(QStringLiteral("chat")) + QLatin1Char('/');
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(Fixture::Write(folder + QStringLiteral("g.mgx"),
+            Fixture::Recording(HeaderBuilder::Duel().build(), BodyBuilder().timeStep(60000).build())));
+        CSettings::Instance().SetCurrentPath(folder);
+        CMainFrame frame;
+        frame.InitialFill();
+        auto *chat = frame.findChild<CExFormView *>()->findChild<QWidget *>(QStringLiteral("chat"));
+        QVERIFY(frame.ListView()->SelectFile(QStringLiteral("g.mgx")));
+        for (const bool shown : { true, false, true }) {
+            CSettings::Instance().showChat = shown;
+            frame.ListView()->ShowSelected();
+            QCOMPARE(!chat->isHidden(), shown);
+        }
     }
 
     // Up selects the folder the user came from; Back and Forward walk the

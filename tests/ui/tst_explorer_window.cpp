@@ -27,7 +27,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -387,7 +389,20 @@ private Q_SLOTS:
             ++dialogs;
             connect(&dialog, &CWaitDlg::counterChanged, this, [&](const QString &text) { counters << text; });
         });
+        // The scan ends by saying which files it could not read.
+        QString report;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&report] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                report = box->text() + QLatin1Char('|') + box->detailedText();
+                box->accept();
+            }
+        });
+        answer.start(20);
         action(Cmd::FullScan)->trigger();
+        answer.stop();
+        QVERIFY2(report.startsWith(QStringLiteral("1 recording could not be read.|2.mgx: ")), qPrintable(report));
+        QVERIFY(model().Row(model().FindRow(QStringLiteral("2.mgx"))).IsUnreadable());
         QCOMPARE(dialogs, 1);
         QCOMPARE(counters, (QStringList { "33% ( 1 of 3 Files)", "66% ( 2 of 3 Files)" }));
         QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 2 "));
@@ -405,6 +420,8 @@ private Q_SLOTS:
         m_frame->ListView()->Refresh(false);
         action(Cmd::FullScan)->trigger();
         QCOMPARE(dialogs, 1);
+        QCOMPARE(m_frame->statusBar()->currentMessage(),
+            QStringLiteral("Every recording of this folder is already in the catalogue."));
     }
 
     void fullScanCancelled()
