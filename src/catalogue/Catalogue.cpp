@@ -87,6 +87,19 @@ const StructureStatement kStructure[] = {
     { "INSERT INTO maps VALUES (50, '-');", "Error: Couldn't create Map Divisor" },
 };
 
+struct SearchIndex
+{
+    const char *name;
+    const char *definition;
+};
+
+const SearchIndex kSearchIndexes[] = {
+    // The top players of a platform, read in rating order.
+    { "index_players_platform_rating", "players (Plataforma, Rating)" },
+    // Every store of a game on a custom map looks its name up.
+    { "index_maps_name", "maps (Name)" },
+};
+
 bool isBlank(QChar c)
 {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\v') || c == QLatin1Char('\f')
@@ -152,9 +165,32 @@ bool CreateStructure(CDbSQLite &db)
             ok = false;
         }
     }
+    ok = CreateSearchIndexes(db) && ok;
     Log::Write(ok ? QStringLiteral("DataBase Structure created successfully.")
                   : QStringLiteral("Error creating Database Structure."));
     return ok;
+}
+
+bool CreateSearchIndexes(CDbSQLite &db)
+{
+    bool ok = true;
+    for (const SearchIndex &index : kSearchIndexes) {
+        const QString sql = QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2;")
+                                .arg(QString::fromLatin1(index.name), QString::fromLatin1(index.definition));
+        if (!db.ExecuteSql(sql)) {
+            Log::Write(QStringLiteral("Error: Couldn't create Index %1").arg(QString::fromLatin1(index.name)));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+QStringList SearchIndexNames()
+{
+    QStringList names;
+    for (const SearchIndex &index : kSearchIndexes)
+        names << QString::fromLatin1(index.name);
+    return names;
 }
 
 QString BaseKnowledgePath(const char *fileName)
@@ -275,6 +311,7 @@ bool PrepareCatalogue()
             return false;
         exists = hasCatalogueTables(*db);
         if (exists) {
+            CreateSearchIndexes(*db);
             if (settings.CatalogueStamp() == 0) {
                 ImportBaseKnowledge(*db, true);
                 settings.SetCatalogueStamp(kStamp);

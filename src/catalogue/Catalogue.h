@@ -3,6 +3,7 @@
 #include "catalogue/DbSqlite.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -35,9 +36,18 @@ std::unique_ptr<CDbSQLite> OpenDatabaseFile(const QString &path);
 // result of CreateStructure, false when the open failed.
 bool CreateCatalogue(CDbSQLite &db);
 
-// The four tables, six indexes and the two map divider rows. Every statement
-// runs even when an earlier one failed; true when all succeeded.
+// The four tables, six indexes and the two map divider rows, then the
+// search indexes. Every statement runs even when an earlier one failed; true
+// when all succeeded.
 bool CreateStructure(CDbSQLite &db);
+
+// The indexes that keep listing, searching and the player look-ups quick
+// in a catalogue of a hundred thousand games. Catalogues made before them
+// get them at start-up; an index already there is left as it is, and no row
+// changes. True when all exist afterwards.
+bool CreateSearchIndexes(CDbSQLite &db);
+// Their names, for tools that compare a catalogue with and without them.
+QStringList SearchIndexNames();
 
 // Seeds the players table from the base knowledge files below the
 // resources' "data/" folder: all three files on creation, only the

@@ -69,6 +69,11 @@ bool CDbSQLite::Rollback()
     return ExecuteSql(m_transactionText);
 }
 
+bool CDbSQLite::InTransaction() const
+{
+    return m_connection && sqlite3_get_autocommit(m_connection) == 0;
+}
+
 qint64 CDbSQLite::LastInsertId() const
 {
     return m_connection ? sqlite3_last_insert_rowid(m_connection) : 0;

@@ -41,6 +41,8 @@ public:
     bool Begin();
     bool Commit();
     bool Rollback();
+    // True between Begin() and its Commit() or Rollback().
+    bool InTransaction() const;
 
     // The rowid of the last successful INSERT on this connection. Unlike a
     // MAX() query it cannot see another connection's insert.

@@ -3,19 +3,29 @@
 #include "catalogue/DbSqlite.h"
 
 // A transaction that rolls back unless it was committed: a store that stops
-// half-way (an error, a cancelled copy) leaves nothing behind.
+// half-way (an error, a cancelled copy) leaves nothing behind. Inside a
+// transaction the caller already holds (a scan storing a batch of games in
+// one commit) it is a savepoint: a failed store then undoes only itself and
+// the caller's commit keeps the others.
 class CScopedTransaction
 {
 public:
     explicit CScopedTransaction(CDbSQLite &db)
         : m_db(db)
-        , m_active(db.Begin())
+        , m_nested(db.InTransaction())
+        , m_active(m_nested ? db.ExecuteSql(QStringLiteral("SAVEPOINT scoped")) : db.Begin())
     {
     }
     ~CScopedTransaction()
     {
-        if (m_active)
+        if (!m_active)
+            return;
+        if (m_nested) {
+            m_db.ExecuteSql(QStringLiteral("ROLLBACK TO scoped"));
+            m_db.ExecuteSql(QStringLiteral("RELEASE scoped"));
+        } else {
             m_db.Rollback();
+        }
     }
     CScopedTransaction(const CScopedTransaction &) = delete;
     CScopedTransaction &operator=(const CScopedTransaction &) = delete;
@@ -26,10 +36,11 @@ public:
         if (!m_active)
             return false;
         m_active = false;
-        return m_db.Commit();
+        return m_nested ? m_db.ExecuteSql(QStringLiteral("RELEASE scoped")) : m_db.Commit();
     }
 
 private:
     CDbSQLite &m_db;
+    bool m_nested;
     bool m_active;
 };

@@ -46,7 +46,8 @@ private Q_SLOTS:
                      "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name IN "
                      "('players','maps','recgame','recgame_players')"),
             4);
-        QCOMPARE(Count(*db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'index_%'"), 6);
+        QCOMPARE(Count(*db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' AND name LIKE 'index_%'"),
+            6 + Catalogue::SearchIndexNames().size());
         QCOMPARE(Count(*db, "SELECT COUNT(*) FROM maps WHERE Id_Map IN (49, 50)"), 2);
         auto mode = db->CreateStatement("PRAGMA journal_mode");
         QVERIFY(mode->NextRow());
