@@ -9,16 +9,21 @@
 #include <QJsonObject>
 
 namespace {
-const QString kUsage = QStringLiteral("scan [--json] DIR");
+const QString kUsage = QStringLiteral("scan [--json] [--jobs N] DIR");
 } // namespace
 
 // The full scan of one folder: every recording the catalogue does not know
-// is analysed and stored. Ctrl+C stops after the file being stored.
+// is analysed and stored, read on N threads (one per core by default).
+// Ctrl+C stops after the file being stored.
 int RunScan(const QStringList &args)
 {
-    const Cli::ParsedArgs a = Cli::Parse(args, {});
+    const Cli::ParsedArgs a = Cli::Parse(args, { "--jobs" });
     if (!a.error.isEmpty() || a.positional.size() != 1)
         return Cli::UsageError(kUsage, a.error);
+    bool jobsOk = true;
+    const int jobs = a.value(QStringLiteral("--jobs"), QStringLiteral("0")).toInt(&jobsOk);
+    if (!jobsOk || jobs < 0 || jobs > 256)
+        return Cli::UsageError(kUsage, QStringLiteral("--jobs takes a number from 1 to 256"));
     const QString folder = Cli::FolderArgument(a.positional.first());
     if (folder.isEmpty())
         return Cli::Failure(QStringLiteral("'%1' is not a folder").arg(a.positional.first()));
@@ -37,7 +42,7 @@ int RunScan(const QStringList &args)
     observer.failed = [&](const QString &path, const QString &reason) {
         failures.append(QJsonObject { { QStringLiteral("file"), path }, { QStringLiteral("error"), reason } });
     };
-    const CFullScanResult result = FullScan::Run(folder, listing.rows, Cli::InterruptFlag(), observer);
+    const CFullScanResult result = FullScan::Run(folder, listing.rows, Cli::InterruptFlag(), observer, jobs);
     bar.Finish();
     const double seconds = timer.elapsed() / 1000.0;
 

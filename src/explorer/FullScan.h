@@ -34,17 +34,26 @@ struct CFullScanObserver
 };
 
 // The full scan: every recording of the list that has no catalogue id is
-// read, analysed and stored under the default platform of its game type,
-// one transaction per game, on one catalogue connection of the calling
-// thread. The cancel flag is tested after each file, so a cancelled scan
-// keeps every game stored before it stopped.
+// read, analysed and stored under the default platform of its game type.
+// Reading, inflating and analysing run on a pool of reader threads; the
+// calling thread stores the games in list order on one catalogue connection,
+// the analyses that are ready at a time in one transaction (each game in a
+// savepoint of its own, so a game that cannot be stored leaves nothing),
+// and reports each file after its commit. The cancel flag is tested before
+// each store and after each report: a cancelled or killed scan keeps every
+// game committed before it stopped and never half a game, and a second scan
+// stores the rest.
 namespace FullScan {
 
 // The rows a scan would analyse: recordings without a catalogue id.
 int CountCandidates(const QList<CGameRow> &rows);
 
+// One reader per core.
+int DefaultJobs();
+
+// jobs: reader threads, DefaultJobs() when 0 or less.
 CFullScanResult Run(const QString &folder, const QList<CGameRow> &rows, const std::atomic<bool> &cancel,
-    const CFullScanObserver &observer = {});
+    const CFullScanObserver &observer = {}, int jobs = 0);
 
 } // namespace FullScan
 

@@ -38,8 +38,11 @@ bool AnalyzeFile(const QString &path, CRecordedGame &game, QString *reason, bool
 bool AnalyzeAndStore(
     const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform, QString *reason)
 {
-    if (!AnalyzeFile(folder + row.fileName, game, reason, true))
-        return false;
+    return AnalyzeFile(folder + row.fileName, game, reason, true) && StoreAnalysed(row, game, db, platform, reason);
+}
+
+bool StoreAnalysed(CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform, QString *reason)
+{
     const int target = platform >= 0 ? platform : Platform::DefaultPlatformFor(game.gameType);
     if (!Catalogue::StoreInCatalogue(game, db, target)) {
         if (reason)

@@ -39,6 +39,10 @@ bool Reanalyze(const QString &folder, CGameRow &row, CRecordedGame &game);
 // row unanalysed, when the file cannot be read.
 bool Reread(const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform);
 
+// Stores a game analysed with AnalyzeFile under platform (-1: the default
+// platform of its game type) and gives row its catalogue columns.
+bool StoreAnalysed(CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform, QString *reason = nullptr);
+
 // Analyses the file of row and stores it under platform on db.
 bool AnalyzeAndStore(
     const QString &folder, CGameRow &row, CRecordedGame &game, CDbSQLite &db, int platform, QString *reason = nullptr);

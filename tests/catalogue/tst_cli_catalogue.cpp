@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <csignal>
@@ -183,25 +184,39 @@ private Q_SLOTS:
         verifyConsistent();
     }
 
+    void killedScanLeavesAConsistentCatalogue_data()
+    {
+        QTest::addColumn<QString>("jobs");
+        QTest::addColumn<int>("storedBeforeKill");
+        QTest::newRow("one reader") << QStringLiteral("1") << 20;
+        QTest::newRow("two readers") << QStringLiteral("2") << int(QRandomGenerator::global()->bounded(1, 300));
+        QTest::newRow("one reader per core") << QString() << int(QRandomGenerator::global()->bounded(1, 300));
+    }
     void killedScanLeavesAConsistentCatalogue()
     {
+        QFETCH(QString, jobs);
+        QFETCH(int, storedBeforeKill);
         // Large enough that the scan is still running when it is killed.
         const int n = 800;
-        const QString folder = bigFolder("big", n);
+        const QString name = QStringLiteral("big%1").arg(QTest::currentDataTag()).remove(QLatin1Char(' '));
+        const QString folder = bigFolder(name, n);
+        const QString like = QStringLiteral("SELECT COUNT(*) FROM recgame WHERE File_Name LIKE 'game %1 %'").arg(name);
+        QStringList args { "scan", folder };
+        if (!jobs.isEmpty())
+            args << "--jobs" << jobs;
         QProcess scan;
-        scan.start(qEnvironmentVariable("VELLUMCAST_CLI"), { "scan", folder });
+        scan.start(qEnvironmentVariable("VELLUMCAST_CLI"), args);
         QVERIFY(scan.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            count(QStringLiteral("SELECT COUNT(*) FROM recgame WHERE File_Name LIKE 'game %'")) >= 20, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(count(like) >= storedBeforeKill, 60000);
         scan.kill(); // SIGKILL
         QVERIFY(scan.waitForFinished());
-        const int stored = count("SELECT COUNT(*) FROM recgame WHERE File_Name LIKE 'game %'");
+        const int stored = count(like);
         QVERIFY2(stored < n, "the scan finished before it could be killed");
         verifyConsistent();
 
         const Run second = run({ "scan", folder });
         QCOMPARE(second.exitCode, 0);
-        QCOMPARE(count("SELECT COUNT(*) FROM recgame WHERE File_Name LIKE 'game %'"), n);
+        QCOMPARE(count(like), n);
         verifyConsistent();
     }
 

@@ -1,0 +1,111 @@
+// The window's side of a large catalogue, on a catalogue made by
+// bench_scale --keep DIR:
+//  1. the game list filled on the 10,000-file folder of DIR (elapsed and
+//     processor time until the rows are in the list);
+//  2. a result of N rows (every stored game) put in the list and painted,
+//     with the peak memory of the process.
+//
+//   QT_QPA_PLATFORM=offscreen bench_window DIR [--rows N]
+
+#include "app/Settings.h"
+#include "catalogue/Catalogue.h"
+#include "catalogue/Persistence.h"
+#include "catalogue/SqlStatement.h"
+#include "explorer/FolderListing.h"
+#include "recgame/RecordedGame.h"
+#include "ui/ExListView.h"
+#include "ui/GameListModel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+double cpuMs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+long peakMb()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_window DIR [--rows N]\n");
+        return 2;
+    }
+    const QString dir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    int wanted = 100000;
+    if (argc >= 4 && qstrcmp(argv[2], "--rows") == 0)
+        wanted = atoi(argv[3]);
+    qputenv("VELLUMCAST_HOME", (dir + QStringLiteral("/home")).toUtf8());
+    QApplication app(argc, argv);
+    CSettings::Instance().ResetToDefaults();
+    if (!Catalogue::PrepareCatalogue())
+        return 1;
+    std::printf("peak memory before the window   %6ld MB\n", peakMb());
+
+    CExListView view;
+    view.resize(1000, 700);
+    view.show();
+    QApplication::processEvents();
+    QElapsedTimer timer;
+    timer.start();
+    double cpu = cpuMs();
+    view.ChangeFolder(dir + QStringLiteral("/list/"), false);
+    QApplication::processEvents();
+    const auto *model = static_cast<const CGameListModel *>(view.model());
+    std::printf("1. list filled on the folder     %8.1f ms  cpu %7.1f ms  (%d rows, %d known)\n",
+        double(timer.nsecsElapsed()) / 1e6, cpuMs() - cpu, model->rowCount(), model->GamesCounter());
+
+    // Every stored game as a row, as a search that finds them all would give.
+    CFolderListing result;
+    {
+        auto db = Catalogue::OpenCatalogue();
+        CSummaryLookup unused(*db);
+        auto ids = db->CreateStatement(QStringLiteral("SELECT Id_Rec_Game, File_Name FROM recgame LIMIT ?1"));
+        ids->BindInt(1, wanted);
+        auto game = std::make_unique<CRecordedGame>();
+        while (ids->NextRow()) {
+            if (!Catalogue::LoadSummaryById(*game, ids->ColumnInt(0), *db))
+                continue;
+            CGameRow row;
+            row.fileName = ids->ColumnText(1);
+            row.FillFromGame(*game);
+            row.ordinal = int(result.rows.size());
+            result.rows.append(row);
+        }
+        result.files = result.recordings = int(result.rows.size());
+    }
+    timer.start();
+    cpu = cpuMs();
+    const_cast<CGameListModel *>(model)->SetListing(result);
+    view.scrollToBottom();
+    view.grab();
+    QApplication::processEvents();
+    std::printf("2. %lld-row result shown          %8.1f ms  cpu %7.1f ms\n", static_cast<long long>(result.rows.size()),
+        double(timer.nsecsElapsed()) / 1e6, cpuMs() - cpu);
+    timer.start();
+    cpu = cpuMs();
+    view.sortByColumn(CGameListModel::Map, Qt::DescendingOrder);
+    view.grab();
+    std::printf("   sorted by map                 %8.1f ms  cpu %7.1f ms\n", double(timer.nsecsElapsed()) / 1e6,
+        cpuMs() - cpu);
+    std::printf("   peak memory                   %6ld MB\n", peakMb());
+    return 0;
+}
