@@ -257,11 +257,19 @@ void CExListView::OpenSelected()
     if (rows.size() != 1)
         return;
     const CGameRow &row = m_model->Row(rows.front());
-    if (row.isFile)
-        return; // archives open once they can be browsed
-    const QString current = CSettings::Instance().CurrentPath();
+    if (row.isFile) {
+        if (row.kind == CGameRow::Kind::Zip || row.kind == CGameRow::Kind::Rar)
+            emit archiveActivated(row.fileName);
+        return;
+    }
+    CSettings &settings = CSettings::Instance();
+    const QString current = settings.CurrentPath();
     QString target;
-    if (row.IsParent()) {
+    if (row.IsParent() && settings.BrowsingArchive()) {
+        // Out of the work directory: back to the folder holding the archive.
+        settings.SetBrowsingArchive(false);
+        target = settings.ArchiveHomePath();
+    } else if (row.IsParent()) {
         QDir dir(current);
         if (!dir.cdUp())
             return;

@@ -29,7 +29,9 @@ public:
     void Refresh(bool threaded = true);
     // Makes folder the current path (saved at once) and lists it.
     void ChangeFolder(const QString &folder, bool threaded = true);
-    // Opens the single selected row: a folder (".." goes up).
+    // Opens the single selected row: a folder (".." goes up, or back to the
+    // archive's folder while an archive is browsed); an archive row is
+    // announced for the archive commands to open.
     void OpenSelected();
     // Re-reads the single selected stored recording and stores it anew.
     void ReanalyzeSelected();
@@ -63,6 +65,8 @@ signals:
     void stateChanged(const CommandState &state);
     void countersChanged(int files, int games);
     void pathChanged(const QString &path);
+    // A zip or rar row of the current folder was opened.
+    void archiveActivated(const QString &fileName);
     void contextMenuRequested(const QPoint &globalPos);
 
 protected:

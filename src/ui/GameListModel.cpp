@@ -25,10 +25,10 @@ CGameListModel::CGameListModel(QObject *parent)
     , m_folderIcon(ThemeIcon({ QStringLiteral("folder") }, QStyle::SP_DirIcon, false))
     , m_recordingIcon(ThemeIcon({ QStringLiteral("video-x-generic") }, QStyle::SP_FileIcon, false))
     , m_unreadableIcon(ThemeIcon({ QStringLiteral("dialog-warning") }, QStyle::SP_MessageBoxWarning, false))
-    , m_zipIcon(ThemeIcon(
-          { QStringLiteral("application-zip"), QStringLiteral("package-x-generic") }, QStyle::SP_DriveFDIcon, false))
-    , m_rarIcon(ThemeIcon(
-          { QStringLiteral("application-x-rar"), QStringLiteral("package-x-generic") }, QStyle::SP_DriveCDIcon, false))
+    , m_zipIcon(ColourThemeIcon(
+          { QStringLiteral("application-zip"), QStringLiteral("package-x-generic") }, QStyle::SP_DriveFDIcon))
+    , m_rarIcon(ColourThemeIcon(
+          { QStringLiteral("application-x-rar"), QStringLiteral("package-x-generic") }, QStyle::SP_DriveCDIcon))
 {
 }
 

@@ -7,6 +7,7 @@
 #include "app/TextFormat.h"
 #include "ratings/Platforms.h"
 #include "shell/CommandIds.h"
+#include "ui/ArchiveCommands.h"
 #include "ui/CommandTable.h"
 #include "ui/Configuration.h"
 #include "ui/ExFormView.h"
@@ -63,6 +64,7 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
     buildBars();
     attachHandlers();
     new CPlatformCommands(this, m_commands, m_list, m_form);
+    new CArchiveCommands(this, m_commands, m_list, m_form);
 
     connect(m_list, &CExListView::gameSelected, m_form, &CExFormView::ShowGame);
     connect(m_list, &CExListView::selectionCleared, m_form, &CExFormView::Clear);

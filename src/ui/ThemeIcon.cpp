@@ -54,3 +54,23 @@ QIcon ThemeIcon(const QStringList &names, QStyle::StandardPixmap fallback, bool 
     }
     return QApplication::style()->standardIcon(fallback);
 }
+
+QIcon ColourThemeIcon(const QStringList &names, QStyle::StandardPixmap fallback)
+{
+    for (const QString &name : names) {
+        const QIcon icon = QIcon::fromTheme(name);
+        if (!icon.isNull())
+            return icon;
+    }
+    for (const QString &name : names) {
+        QIcon icon;
+        for (int size : { 16, 22, 24, 32, 48 }) {
+            const QString file = QStringLiteral("/usr/share/icons/Adwaita/%1x%1/mimetypes/%2.png").arg(size).arg(name);
+            if (QFileInfo::exists(file))
+                icon.addFile(file, QSize(size, size));
+        }
+        if (!icon.isNull())
+            return icon;
+    }
+    return QApplication::style()->standardIcon(fallback);
+}
