@@ -6,7 +6,8 @@
 //
 // OUTDIR/recording holds whole files, OUTDIR/parse header-and-body inputs,
 // OUTDIR/regression whole files that once failed, OUTDIR/archive small zip
-// and rar archives (a first byte choosing the reader, then the file).
+// and rar archives (a first byte choosing the reader, then the file),
+// OUTDIR/ratings rating service replies.
 
 #include "app/Settings.h"
 #include "recgame/RecordedGame.h"
@@ -156,6 +157,20 @@ int main(int argc, char **argv)
 
     int written = 0;
     bool ok = true;
+    // Replies of the rating services: a code page byte, a ladder byte, text.
+    const QString ratingsDir = out.filePath(QStringLiteral("ratings"));
+    QDir().mkpath(ratingsDir);
+    const QByteArray replies[] = {
+        QByteArray("\x08\x01" "<players>\r\n<player nick=\"Big Bob\" rating=\"1750\" country=\"24\"/>\r\n</players>"),
+        QByteArray("\x08\x01" "1,Alpha,1800;2,[open,1700;3,beta,1900;"),
+        QByteArray("\x08\x01" "<html>player's id : 5<td>Nationality :</td><td class=\"descr\">Canada</td>"
+                   "<a href=\"/en/AOE_Ladder.asp?p=170&amp;id=5\">RM</a> Rating: <strong>1912</strong>"),
+    };
+    for (const QByteArray &reply : replies) {
+        ok &= write(ratingsDir + QStringLiteral("/reply%1.txt").arg(written), reply);
+        ++written;
+    }
+
     const QString regressionDir = out.filePath(QStringLiteral("regression"));
     QDir().mkpath(regressionDir);
     for (const Seed &seed : regressions()) {

@@ -5,10 +5,11 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...] [-- LIBFUZZER_OPTION...]
 #
 # SECONDS per target (default 300); TARGET is parse (header parser and body
-# scan on raw bytes), recording (whole files through the reader) or archive
-# (zip and rar files through the archive readers); default all three. Seeds
-# come from the test fixture writer and from the recordings in
-# $VELLUMCAST_CORPUS (default ../shared/corpus). Everything the runs produce
+# scan on raw bytes), recording (whole files through the reader), archive
+# (zip and rar files through the archive readers) or ratings (the rating
+# services' reply parsers); default all four. Seeds come from the test fixture
+# writer and from the recordings in $VELLUMCAST_CORPUS (default
+# ../shared/corpus). Everything the runs produce
 # stays in build-fuzz/: the growing corpus in corpus-TARGET/, crashes, hangs
 # and leaks in findings-TARGET/, the log in TARGET.log.
 # Inputs are cut to 256 KiB unless -- -max_len=N says otherwise (real
@@ -25,19 +26,19 @@ extra=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --) shift; extra=("$@"); break ;;
-        parse|recording|archive) targets+=("$1") ;;
-        *[!0-9]*|'') echo "usage: scripts/fuzz.sh [SECONDS] [parse|recording|archive]... [-- OPTION...]" >&2; exit 2 ;;
+        parse|recording|archive|ratings) targets+=("$1") ;;
+        *[!0-9]*|'') echo "usage: scripts/fuzz.sh [SECONDS] [parse|recording|archive|ratings]... [-- OPTION...]" >&2; exit 2 ;;
         *) seconds=$1 ;;
     esac
     shift
 done
-[ ${#targets[@]} -gt 0 ] || targets=(parse recording archive)
+[ ${#targets[@]} -gt 0 ] || targets=(parse recording archive ratings)
 
 recordings=${VELLUMCAST_CORPUS:-$root/../shared/corpus}
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELLUMCAST_FUZZ=ON -DVELLUMCAST_SANITIZE=ON -DVELLUMCAST_BUILD_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j2 --target fuzz_parse fuzz_recording fuzz_archive fuzz_seeds
+cmake --build "$build" -j2 --target fuzz_parse fuzz_recording fuzz_archive fuzz_ratings fuzz_seeds
 
 seeds="$build/seeds"
 if [ -d "$recordings" ]; then
