@@ -29,5 +29,7 @@ int RunTop(const QStringList &args);
 int RunPlayers(const QStringList &args);
 // Zip archives.
 int RunZip(const QStringList &args);
+// Web rating lookups.
+int RunRatings(const QStringList &args);
 // The game launcher.
 int RunLaunch(const QStringList &args);

@@ -42,6 +42,7 @@ const Command kCommands[] = {
     {"top", "top [--json] PLATFORM", RunTop},
     {"players", "players [--json] [--nick TEXT] [--country ID] [--rating-min N] [--rating-max N]", RunPlayers},
     {"zip", "zip [--json] [--force] OUT.zip FILE|FOLDER... | zip [--json] [--force] --each DIR FILE...", RunZip},
+    {"ratings", "ratings [--json] FILE...", RunRatings},
     {"launch", "launch [1.0c|1.0]", RunLaunch},
 };
 
