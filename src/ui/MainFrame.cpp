@@ -16,6 +16,7 @@
 #include "ui/FolderNavigation.h"
 #include "ui/GameListModel.h"
 #include "ui/PlatformCommands.h"
+#include "ui/RatingsCommands.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -65,6 +66,7 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
     attachHandlers();
     new CPlatformCommands(this, m_commands, m_list, m_form);
     new CArchiveCommands(this, m_commands, m_list, m_form);
+    new CRatingsCommands(this, m_commands, m_list, m_form);
 
     connect(m_list, &CExListView::gameSelected, m_form, &CExFormView::ShowGame);
     connect(m_list, &CExListView::selectionCleared, m_form, &CExFormView::Clear);
