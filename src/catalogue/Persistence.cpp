@@ -360,10 +360,11 @@ int FindIdByQuery(const QString &filePath, qint64 fileSize, CDbSQLite &db, const
     return id;
 }
 
-bool RenameByName(CDbSQLite &db, const QString &oldFileName, const QString &newFileName)
+bool RenameByName(CDbSQLite &db, const QString &oldFileName, qint64 fileSize, const QString &newFileName)
 {
-    auto update = db.CreateStatement(QStringLiteral("UPDATE recgame SET File_Name = ?1 WHERE File_Name = ?2;"));
-    update->BindText(1, newFileName).BindText(2, oldFileName);
+    auto update = db.CreateStatement(
+        QStringLiteral("UPDATE recgame SET File_Name = ?1 WHERE File_Name = ?2 AND File_Size = ?3;"));
+    update->BindText(1, newFileName).BindText(2, oldFileName).BindInt(3, fileSize);
     return update->Execute();
 }
 

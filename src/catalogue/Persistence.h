@@ -49,8 +49,10 @@ bool LoadSummaryByQuery(
 // for the file; 0 when none.
 int FindIdByQuery(const QString &filePath, qint64 fileSize, CDbSQLite &db, const CSearchQuery &query);
 
-// Every row with the old file name takes the new name, whatever its size.
-bool RenameByName(CDbSQLite &db, const QString &oldFileName, const QString &newFileName);
+// The game stored for the file of that name and catalogue size takes the new
+// name. The catalogue has no folders: a game of another folder that shares
+// only the name keeps it.
+bool RenameByName(CDbSQLite &db, const QString &oldFileName, qint64 fileSize, const QString &newFileName);
 bool RenameById(CDbSQLite &db, const QString &newFileName, int id);
 // Deletes the game and its players rows (players and maps stay).
 bool DeleteFromCatalogue(int id, CDbSQLite &db);

@@ -31,5 +31,7 @@ int RunPlayers(const QStringList &args);
 int RunZip(const QStringList &args);
 // Web rating lookups.
 int RunRatings(const QStringList &args);
+// Renaming recordings by their rename formats.
+int RunRename(const QStringList &args);
 // The game launcher.
 int RunLaunch(const QStringList &args);

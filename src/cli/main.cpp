@@ -43,6 +43,9 @@ const Command kCommands[] = {
     {"players", "players [--json] [--nick TEXT] [--country ID] [--rating-min N] [--rating-max N]", RunPlayers},
     {"zip", "zip [--json] [--force] OUT.zip FILE|FOLDER... | zip [--json] [--force] --each DIR FILE...", RunZip},
     {"ratings", "ratings [--json] FILE...", RunRatings},
+    {"rename", "rename [--format TITLE | --pattern TEXT] [--round N] [--underscores] [--dry-run] [--json] FILE...\n"
+               "  rename --list-formats [--json]",
+     RunRename},
     {"launch", "launch [1.0c|1.0]", RunLaunch},
 };
 

@@ -180,8 +180,15 @@ private Q_SLOTS:
         QVERIFY(Catalogue::StoreInCatalogue(a, *m_db, 1));
         QVERIFY(Catalogue::StoreInCatalogue(b, *m_db, 1));
         QVERIFY(Catalogue::StoreInCatalogue(c, *m_db, 1));
-        QVERIFY(Catalogue::RenameByName(*m_db, "old name.mgx", "new \"name\".mgx"));
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = ?1", { "new \"name\".mgx" }), 2);
+        CRecordedGame d = Game("old name.mgx", 14, { { "R1" }, { "R2", 2, 1, 2 } });
+        QVERIFY(Catalogue::StoreInCatalogue(d, *m_db, 1));
+        // Only the game of that name and size: the same name in another folder keeps its own.
+        QVERIFY(Catalogue::RenameByName(*m_db, "old name.mgx", 11, "new \"name\".mgx"));
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = ?1", { "new \"name\".mgx" }), 1);
+        QCOMPARE(Count(*m_db, "SELECT File_Size FROM recgame WHERE File_Name = ?1", { "new \"name\".mgx" }), 11);
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'old name.mgx'"), 1);
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'OLD NAME.mgx'"), 1);
+        QVERIFY(Catalogue::DeleteFromCatalogue(d.catalogueId, *m_db));
         QVERIFY(Catalogue::RenameById(*m_db, "solo.mgx", c.catalogueId));
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'solo.mgx'"), 1);
         const int players = Count(*m_db, "SELECT COUNT(*) FROM players");
