@@ -68,7 +68,7 @@ CCommandTable::CCommandTable(QWidget *owner)
 
     add(Cmd::Rename, tr("Rename to ..."), QKeySequence(Qt::Key_F2),
         icon("document-edit", QS::SP_FileDialogDetailedView));
-    add(Cmd::PopupRename, tr("&Rename ..."));
+    add(Cmd::PopupRename, tr("Rename to ..."));
     add(Cmd::MoveAsk, tr("..."), QKeySequence(Qt::Key_F3), icon("go-jump", QS::SP_ArrowForward));
     add(Cmd::MoveSaveGame, tr("SaveGame"));
     add(Cmd::MoveDesktop, tr("Desktop"));
@@ -265,10 +265,20 @@ void CCommandTable::BuildToolBar(QToolBar *bar)
 
 void CCommandTable::FillPopupMenu(QMenu *menu) const
 {
-    menu->addAction(Action(Cmd::PopupRename));
-    for (int id = Cmd::RenameFormatFirst; id <= Cmd::RenameFormatLast; ++id)
-        if (Action(id)->isVisible())
-            menu->addAction(Action(id));
+    // The rename dialog first, then the names the rename formats give the
+    // selected game, each renaming it at once.
+    QMenu *rename = menu->addMenu(tr("&Rename ..."));
+    rename->addAction(Action(Cmd::PopupRename));
+    bool quick = false;
+    for (int id = Cmd::RenameFormatFirst; id <= Cmd::RenameFormatLast; ++id) {
+        if (!Action(id)->isVisible())
+            continue;
+        if (!quick)
+            rename->addSeparator();
+        quick = true;
+        rename->addAction(Action(id));
+    }
+    followEntries(rename);
     subMenu(menu, tr("&Move to ..."), { Cmd::PopupMoveAsk, Cmd::PopupMoveSaveGame, Cmd::PopupMoveDesktop });
     subMenu(menu, tr("&Copy to ..."), { Cmd::PopupCopyAsk, Cmd::PopupCopySaveGame, Cmd::PopupCopyDesktop });
     menu->addAction(Action(Cmd::PopupDelete));

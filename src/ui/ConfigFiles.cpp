@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/ShellStrings.h"
+#include "rename/RenameBatch.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,10 +11,23 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 constexpr int kDateFormats = 9;
 const QString kNumber = QStringLiteral("%d");
+
+// The collision text numbers file names: a "%" or a character a name cannot
+// hold is refused as it is typed.
+class CollisionValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return CollisionText::IsValid(input + kNumber) ? Acceptable : Invalid;
+    }
+};
 } // namespace
 
 CConfigFiles::CConfigFiles(QWidget *parent)
@@ -30,6 +44,8 @@ CConfigFiles::CConfigFiles(QWidget *parent)
     m_englishMaps->setObjectName(QStringLiteral("englishMaps"));
     m_customDate->setObjectName(QStringLiteral("customDate"));
     m_collision->setMaxLength(10);
+    m_collision->setValidator(new CollisionValidator(m_collision));
+    m_collision->setToolTip(LoadString(StringId::InvalidNameCharacters));
     for (int i = 0; i < kDateFormats; ++i)
         m_dateFormat->addItem(
             LoadString(StringId::DateFormatLabelBase + i), SourceString(StringId::DateFormatBase + i));
@@ -95,7 +111,10 @@ void CConfigFiles::store()
 {
     CSettings &s = CSettings::Instance();
     s.deleteDirectly = !m_recycle->isChecked();
-    s.SetCollisionText(CollisionForStore(m_collision->text()));
+    // A stored text the page cannot show (edited by hand) is replaced only
+    // by a usable one.
+    if (CollisionText::IsValid(CollisionForStore(m_collision->text())))
+        s.SetCollisionText(CollisionForStore(m_collision->text()));
     // A stored format that none of the items shows stays as it was.
     if (m_dateFormat->currentIndex() >= 0)
         s.SetDateFormat(m_dateFormat->currentData().toString());

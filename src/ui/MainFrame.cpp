@@ -17,6 +17,7 @@
 #include "ui/GameListModel.h"
 #include "ui/PlatformCommands.h"
 #include "ui/RatingsCommands.h"
+#include "ui/RenameCommands.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -67,6 +68,10 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
     new CPlatformCommands(this, m_commands, m_list, m_form);
     new CArchiveCommands(this, m_commands, m_list, m_form);
     new CRatingsCommands(this, m_commands, m_list, m_form);
+    m_renames = new CRenameCommands(this, m_commands, m_list, m_form);
+    // F2 on stored recordings goes to the rename dialogs of the formats.
+    for (int id : { Cmd::Rename, Cmd::PopupRename })
+        m_commands->SetHandler(id, [this] { m_renames->RenameRows(m_list->SelectedRows()); });
 
     connect(m_list, &CExListView::gameSelected, m_form, &CExFormView::ShowGame);
     connect(m_list, &CExListView::selectionCleared, m_form, &CExFormView::Clear);

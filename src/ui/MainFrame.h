@@ -10,6 +10,7 @@ class CExListView;
 class CExplorerComboBox;
 class CFolderNavigation;
 class CLanguageManager;
+class CRenameCommands;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -41,6 +42,7 @@ public:
     CExplorerComboBox *FolderBox() const { return m_folders; }
     CCommandTable *Commands() const { return m_commands; }
     CFolderNavigation *Navigation() const { return m_navigation; }
+    CRenameCommands *Renames() const { return m_renames; }
     QString FilesPaneText() const;
     QString GamesPaneText() const;
 
@@ -69,6 +71,7 @@ private:
     CExFormView *m_form;
     CExplorerComboBox *m_folders;
     CFolderNavigation *m_navigation = nullptr;
+    CRenameCommands *m_renames = nullptr;
     QSplitter *m_splitter;
     QLabel *m_okPane;
     QLabel *m_filesPane;
