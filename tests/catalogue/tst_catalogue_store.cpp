@@ -186,8 +186,8 @@ private Q_SLOTS:
         QVERIFY(Catalogue::RenameByName(*m_db, "old name.mgx", 11, "new \"name\".mgx"));
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = ?1", { "new \"name\".mgx" }), 1);
         QCOMPARE(Count(*m_db, "SELECT File_Size FROM recgame WHERE File_Name = ?1", { "new \"name\".mgx" }), 11);
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'old name.mgx'"), 1);
-        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'OLD NAME.mgx'"), 1);
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'old name.mgx' COLLATE BINARY"), 1);
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'OLD NAME.mgx' COLLATE BINARY"), 1);
         QVERIFY(Catalogue::DeleteFromCatalogue(d.catalogueId, *m_db));
         QVERIFY(Catalogue::RenameById(*m_db, "solo.mgx", c.catalogueId));
         QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame WHERE File_Name = 'solo.mgx'"), 1);
