@@ -7,6 +7,9 @@
 CommandState CommandState::FromSelection(const QList<Row> &rows, bool browsingArchive)
 {
     CommandState s;
+    // A folder can be made in any folder that is not an archive's listing,
+    // an empty one above all, where nothing but ".." could be selected.
+    s.createFolder = !browsingArchive;
     const bool hasParent
         = std::any_of(rows.begin(), rows.end(), [](const Row &r) { return r.kind == RowKind::Parent; });
     // ".." is not a real entry of the folder: no file command may act on it.
@@ -16,7 +19,6 @@ CommandState CommandState::FromSelection(const QList<Row> &rows, bool browsingAr
     const bool inPlace = !browsingArchive;
     s.selectedCount = int(rows.size());
     s.somethingSelected = true;
-    s.createFolder = inPlace;
     s.move = inPlace;
     s.copy = true;
     s.remove = inPlace;

@@ -154,15 +154,22 @@ QAction *CCommandTable::add(int id, const QString &text, const QKeySequence &key
     return action;
 }
 
-void CCommandTable::SetHandler(int id, std::function<void()> handler)
+void CCommandTable::SetHandler(int id, std::function<void()> handler, std::function<bool()> allowed)
 {
     m_handlers.insert(id, std::move(handler));
+    if (allowed)
+        m_allowed.insert(id, std::move(allowed));
+    else
+        m_allowed.remove(id);
 }
 
 void CCommandTable::Update(const CommandState &state, const CommandContext &context)
 {
-    for (auto it = m_actions.begin(); it != m_actions.end(); ++it)
-        it.value()->setEnabled(m_handlers.contains(it.key()) && IsCommandEnabled(it.key(), state, context));
+    for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
+        const auto allowed = m_allowed.value(it.key());
+        it.value()->setEnabled(
+            m_handlers.contains(it.key()) && IsCommandEnabled(it.key(), state, context) && (!allowed || allowed()));
+    }
 }
 
 QMenu *CCommandTable::subMenu(QMenu *parent, const QString &title, std::initializer_list<int> ids) const

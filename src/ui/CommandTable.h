@@ -28,7 +28,9 @@ public:
 
     QAction *Action(int id) const { return m_actions.value(id); }
     QList<int> Ids() const { return m_actions.keys(); }
-    void SetHandler(int id, std::function<void()> handler);
+    // allowed, when given, narrows the command's rule further (a command
+    // that can only carry out part of what its rule allows).
+    void SetHandler(int id, std::function<void()> handler, std::function<bool()> allowed = {});
 
     // Re-applies every enabling rule.
     void Update(const CommandState &state, const CommandContext &context);
@@ -45,4 +47,5 @@ private:
     QWidget *m_owner;
     QHash<int, QAction *> m_actions;
     QHash<int, std::function<void()>> m_handlers;
+    QHash<int, std::function<bool()>> m_allowed;
 };

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -227,6 +228,25 @@ void CGameListModel::UpdateRow(int row, const CGameRow &data)
     }
     m_rows[row] = data;
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void CGameListModel::RemoveRows(const QStringList &names)
+{
+    QList<int> rows;
+    for (const QString &name : names) {
+        const int row = FindRow(name);
+        if (row >= 0)
+            rows << row;
+    }
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows) {
+        beginRemoveRows(QModelIndex(), row, row);
+        m_rows.removeAt(row);
+        endRemoveRows();
+    }
+    if (!rows.isEmpty())
+        reindex();
 }
 
 int CGameListModel::FindRow(const QString &fileName) const

@@ -36,6 +36,9 @@ public:
     const QList<CGameRow> &Rows() const { return m_rows; }
     // Writes a row back after its analysis; keeps the current order.
     void UpdateRow(int row, const CGameRow &data);
+    // Takes out the rows of those names (entries deleted or moved away),
+    // keeping the order of the others. Counters are the caller's.
+    void RemoveRows(const QStringList &names);
     // The row whose file has that name, -1 when none.
     int FindRow(const QString &fileName) const;
 

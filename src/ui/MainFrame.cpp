@@ -13,8 +13,10 @@
 #include "ui/ExFormView.h"
 #include "ui/ExListView.h"
 #include "ui/ExplorerComboBox.h"
+#include "ui/FileCommands.h"
 #include "ui/FolderNavigation.h"
 #include "ui/GameListModel.h"
+#include "ui/LaunchCommands.h"
 #include "ui/PlatformCommands.h"
 #include "ui/RatingsCommands.h"
 #include "ui/RenameCommands.h"
@@ -69,9 +71,12 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
     new CArchiveCommands(this, m_commands, m_list, m_form);
     new CRatingsCommands(this, m_commands, m_list, m_form);
     m_renames = new CRenameCommands(this, m_commands, m_list, m_form);
-    // F2 on stored recordings goes to the rename dialogs of the formats.
-    for (int id : { Cmd::Rename, Cmd::PopupRename })
-        m_commands->SetHandler(id, [this] { m_renames->RenameRows(m_list->SelectedRows()); });
+    m_fileCommands = new CFileCommands(this, m_commands, m_list, m_form);
+    connect(m_fileCommands, &CFileCommands::enablingChanged, this, &CMainFrame::updateCommands);
+    // F2 renames a folder or another file itself; stored recordings go to
+    // the rename dialogs of the formats.
+    m_fileCommands->SetRenameGamesHook([this](const QList<int> &rows) { m_renames->RenameRows(rows); });
+    new CLaunchCommands(this, m_commands);
 
     connect(m_list, &CExListView::gameSelected, m_form, &CExFormView::ShowGame);
     connect(m_list, &CExListView::selectionCleared, m_form, &CExFormView::Clear);

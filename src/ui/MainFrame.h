@@ -8,6 +8,7 @@ class CCommandTable;
 class CExFormView;
 class CExListView;
 class CExplorerComboBox;
+class CFileCommands;
 class CFolderNavigation;
 class CLanguageManager;
 class CRenameCommands;
@@ -43,6 +44,7 @@ public:
     CCommandTable *Commands() const { return m_commands; }
     CFolderNavigation *Navigation() const { return m_navigation; }
     CRenameCommands *Renames() const { return m_renames; }
+    CFileCommands *FileCommands() const { return m_fileCommands; }
     QString FilesPaneText() const;
     QString GamesPaneText() const;
 
@@ -72,6 +74,7 @@ private:
     CExplorerComboBox *m_folders;
     CFolderNavigation *m_navigation = nullptr;
     CRenameCommands *m_renames = nullptr;
+    CFileCommands *m_fileCommands = nullptr;
     QSplitter *m_splitter;
     QLabel *m_okPane;
     QLabel *m_filesPane;

@@ -324,8 +324,10 @@ private Q_SLOTS:
         // and the commands whose work this window does not do yet.
         for (int id : { Cmd::Refresh, Cmd::FullScan, Cmd::Configuration, Cmd::ChangeFolder, Cmd::Exit })
             QVERIFY(action(id)->isEnabled());
-        for (int id : { Cmd::PlatformChinaZone, Cmd::PopupPlatformChinaZone, Cmd::CopyAsk, Cmd::Delete, Cmd::Search })
+        for (int id : { Cmd::PlatformChinaZone, Cmd::PopupPlatformChinaZone, Cmd::Search })
             QVERIFY(!action(id)->isEnabled());
+        QCOMPARE(action(Cmd::CopyAsk)->isEnabled(), copy);
+        QCOMPARE(action(Cmd::MoveAsk)->isEnabled(), move);
         CSettings::Instance().SetBrowsingArchive(false);
     }
 

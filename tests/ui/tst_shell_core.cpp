@@ -105,10 +105,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // create rename move copy delete zip game individual selected
 
         auto k = [](Kind kind, bool stored = false) { return int(kind) + (stored ? 100 : 0); };
-        QTest::addRow("nothing") << QList<int> {} << false << "000000000";
-        QTest::addRow("parent") << QList<int> { k(Kind::Parent) } << false << "000000000";
+        QTest::addRow("nothing") << QList<int> {} << false << "100000000";
+        QTest::addRow("parent") << QList<int> { k(Kind::Parent) } << false << "100000000";
         QTest::addRow("parent among others")
-            << QList<int> { k(Kind::Parent), k(Kind::RecordedGame, true) } << false << "000000000";
+            << QList<int> { k(Kind::Parent), k(Kind::RecordedGame, true) } << false << "100000000";
+        QTest::addRow("nothing in an archive") << QList<int> {} << true << "000000000";
         QTest::addRow("one folder") << QList<int> { k(Kind::Folder) } << false << "111111001";
         QTest::addRow("one stored game") << QList<int> { k(Kind::RecordedGame, true) } << false << "111111111";
         QTest::addRow("one unknown game") << QList<int> { k(Kind::RecordedGame) } << false << "111111001";
