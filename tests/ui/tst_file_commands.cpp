@@ -242,8 +242,10 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         openWindow();
         storeByselecting(QStringLiteral("known.mgx"));
-        if (hook)
-            m_frame->FileCommands()->SetRenameGamesHook([](const QList<int> &) {});
+        // The window plugs the rename dialogs in; without them F2 is only for
+        // folders and other files.
+        m_frame->FileCommands()->SetRenameGamesHook(
+            hook ? [](const QList<int> &) {} : CFileCommands::RenameGamesHook());
         selectRows(rows);
         QString got;
         for (int id : { Cmd::CreateFolder, Cmd::Rename, Cmd::Delete, Cmd::MoveAsk, Cmd::CopyAsk, Cmd::MoveDesktop })
@@ -442,6 +444,38 @@ private Q_SLOTS:
         CModalScript none({});
         run(Cmd::MoveDesktop, none);
         QVERIFY(QFileInfo::exists(desktop + "/loose.mgx"));
+    }
+
+    void cancelInTheProgressDialog()
+    {
+        // Big enough to be copied in many blocks; Cancel is pressed as soon
+        // as the progress dialog shows.
+        const QByteArray big(48 << 20, 'x');
+        QVERIFY(write(folder() + "big.mgx", big));
+        openWindow();
+        m_frame->FileCommands()->SetFolderChooser([&](const QString &, const QString &) { return elsewhere(); });
+        QStringList messages;
+        CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) {
+            dialog.adjustSize();
+            shot(&dialog, QStringLiteral("copying"));
+            messages << dialog.findChild<QLabel *>()->text();
+            // Once the dialog runs: a reject while it is being shown comes
+            // before its event loop.
+            QTimer::singleShot(0, &dialog, &QDialog::reject);
+        });
+        selectRows({ "big.mgx" });
+        CModalScript none({});
+        run(Cmd::CopyAsk, none);
+        CWaitDlg::SetOpenHook({});
+        QCOMPARE(messages, QStringList { "Copying files..." });
+        // Whatever the worker had done when Cancel came: the whole file or
+        // nothing, never a part of it, and the original untouched.
+        const QStringList there = entries(elsewhere());
+        QVERIFY2(there.isEmpty() || there == QStringList { "big.mgx" }, qPrintable(there.join(", ")));
+        if (!there.isEmpty())
+            QVERIFY(read(elsewhere() + "big.mgx") == big);
+        QVERIFY(read(folder() + "big.mgx") == big);
+        QVERIFY(model().FindRow(QStringLiteral("big.mgx")) >= 0);
     }
 
     void droppedFilesAreCopiedIn()
