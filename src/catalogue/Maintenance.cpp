@@ -7,6 +7,7 @@
 #include "catalogue/ScopedTransaction.h"
 #include "catalogue/SqlStatement.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,6 +16,8 @@
 namespace Maintenance {
 
 namespace {
+
+constexpr int kStepWaitMs = 250;
 
 bool stopped(const std::atomic<bool> *stop)
 {
@@ -28,19 +31,31 @@ void removeDatabaseFiles(const QString &path)
 }
 
 // Copies every page of source into the live catalogue inside one write
-// transaction of the destination.
-bool replaceCatalogue(CDbSQLite &source, CDbSQLite &destination)
+// transaction of the destination. Another connection holding the catalogue
+// is waited for, but no longer than lockWaitMs: a catalogue that stays locked
+// (or a stop request) ends the replacement, leaving the old catalogue as it
+// was.
+bool replaceCatalogue(CDbSQLite &source, CDbSQLite &destination, int lockWaitMs, const std::atomic<bool> *stop)
 {
     sqlite3_backup *backup = sqlite3_backup_init(destination.Handle(), "main", source.Handle(), "main");
     if (!backup)
         return false;
+    // Each step waits briefly so that the deadline and the stop flag are
+    // looked at in between.
+    sqlite3_busy_timeout(destination.Handle(), qBound(1, lockWaitMs, kStepWaitMs));
+    QElapsedTimer waited;
+    waited.start();
     int rc = SQLITE_OK;
     do {
         rc = sqlite3_backup_step(backup, -1);
+        if ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && (waited.elapsed() >= lockWaitMs || stopped(stop)))
+            break;
         if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-            sqlite3_sleep(100);
+            sqlite3_sleep(50);
     } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
-    return sqlite3_backup_finish(backup) == SQLITE_OK && rc == SQLITE_DONE;
+    const bool done = sqlite3_backup_finish(backup) == SQLITE_OK && rc == SQLITE_DONE;
+    sqlite3_busy_timeout(destination.Handle(), CDbSQLite::kBusyTimeoutMs);
+    return done;
 }
 
 } // namespace
@@ -160,7 +175,9 @@ RebuildResult Rebuild(const RebuildOptions &options)
         return RebuildResult::Cancelled;
 
     step(QStringLiteral("Replacing the catalogue..."));
-    if (!replaceCatalogue(*fresh, *current)) {
+    if (!replaceCatalogue(*fresh, *current, options.lockWaitMs, options.stop)) {
+        if (stopped(options.stop))
+            return RebuildResult::Cancelled;
         Log::Write(QStringLiteral("Error Renaming database\r\nCause: %1").arg(current->LastError()));
         return RebuildResult::ReplaceFailed;
     }

@@ -47,6 +47,9 @@ struct RebuildOptions
     CopyMode mode = CopyMode::AllPlayers;
     int minimumRating = 1600;
     const std::atomic<bool> *stop = nullptr;
+    // How long the replacement waits for other connections to let go of the
+    // catalogue before it gives up (the old catalogue then stays).
+    int lockWaitMs = 20000;
     // Called before each step with a short text ("Copying Players Information...").
     std::function<void(const QString &step)> step;
 };

@@ -3,7 +3,10 @@
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
 #include "cli/Commands.h"
+#include "catalogue/Persistence.h"
 #include "explorer/GameRow.h"
+#include "explorer/RowAnalysis.h"
+#include "recgame/RecordedGame.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -82,6 +85,21 @@ bool PrepareCatalogue()
         return true;
     Failure(QStringLiteral("the catalogue %1 cannot be used").arg(CSettings::Instance().CataloguePath()));
     return false;
+}
+
+int StoredGameId(const QFileInfo &file, QString *reason)
+{
+    auto db = Catalogue::OpenCatalogue();
+    if (!db)
+        return 0;
+    CRecordedGame game;
+    if (Catalogue::LoadSummaryByFile(game, file.fileName(), Catalogue::CatalogueFileSize(file.size()), *db))
+        return game.catalogueId;
+    CGameRow row;
+    row.fileName = file.fileName();
+    if (!RowAnalysis::AnalyzeAndStore(FolderArgument(file.absolutePath()), row, game, *db, -1, reason))
+        return 0;
+    return game.catalogueId;
 }
 
 QString FolderArgument(const QString &text)

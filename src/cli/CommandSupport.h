@@ -11,6 +11,7 @@
 #include <atomic>
 
 struct CGameRow;
+class QFileInfo;
 
 // What the catalogue commands of vellumcast-cli share: argument parsing,
 // the catalogue preparation, tables, JSON, the progress bar and Ctrl+C.
@@ -40,6 +41,11 @@ int Failure(const QString &message);
 // Creates or updates the catalogue in the data directory. An unusable
 // catalogue is reported and false returned.
 bool PrepareCatalogue();
+
+// The catalogue id of a recording, storing it first when the catalogue
+// does not know it yet (as selecting it in the window does). 0 when the file
+// is not a readable recording; reason says why.
+int StoredGameId(const QFileInfo &file, QString *reason);
 
 // An existing folder as an absolute path with a trailing "/"; empty when it
 // is not a folder.

@@ -33,5 +33,7 @@ int RunZip(const QStringList &args);
 int RunRatings(const QStringList &args);
 // Renaming recordings by their rename formats.
 int RunRename(const QStringList &args);
+int RunDescribe(const QStringList &args);
+int RunSetCountry(const QStringList &args);
 // The game launcher.
 int RunLaunch(const QStringList &args);

@@ -3,12 +3,14 @@
 
 #include "app/ArchiveStrings.h"
 #include "app/TextFormat.h"
+#include "catalogue/Catalogue.h"
 #include "catalogue/Searcher.h"
 #include "explorer/ArchiveReader.h"
 #include "explorer/FolderListing.h"
 #include "explorer/FullScan.h"
 #include "explorer/GameRow.h"
 #include "ratings/Platforms.h"
+#include "shell/SearchChoices.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -19,7 +21,7 @@ namespace {
 
 const QString kListUsage = QStringLiteral("list [--json] [--sort COLUMN[:desc]] DIR|ARCHIVE");
 const QString kSearchUsage = QStringLiteral(
-    "search [--json] [--player NICK] [--mode pov|unique|all] [--civ IDS] [--map IDS] [--type ID] [--size CODE] "
+    "search [--json] [--player NICK] [--mode pov|unique|all] [--civ LIST] [--map LIST] [--type TYPE] [--size CODE] "
     "[--duration HH:M] [--platform ID] [--rating-min N] [--rating-max N] "
     "[--file-begins|--file-contains|--file-ends TEXT] [--sort COLUMN[:desc]] DIR");
 
@@ -137,9 +139,16 @@ int RunSearch(const QStringList &args)
         return Cli::UsageError(kSearchUsage, QStringLiteral("--mode is pov, unique or all"));
     int minRating = 0, maxRating = 0, gameType = -1, platform = -1;
     if ((a.options.contains("--rating-min") && !Cli::IntArgument(a.value("--rating-min"), &minRating))
-        || (a.options.contains("--rating-max") && !Cli::IntArgument(a.value("--rating-max"), &maxRating))
-        || (a.options.contains("--type") && !Cli::IntArgument(a.value("--type"), &gameType)))
-        return Cli::UsageError(kSearchUsage, QStringLiteral("ratings and --type are numbers"));
+        || (a.options.contains("--rating-max") && !Cli::IntArgument(a.value("--rating-max"), &maxRating)))
+        return Cli::UsageError(kSearchUsage, QStringLiteral("ratings are numbers"));
+    if (a.options.contains("--type")) {
+        gameType = SearchChoices::Resolve(a.value("--type"), SearchChoices::GameTypes());
+        if (gameType < 0)
+            return Cli::UsageError(kSearchUsage, QStringLiteral("unknown game type '%1'").arg(a.value("--type")));
+    }
+    QString civilizations, unknown;
+    if (!SearchChoices::ResolveList(a.value("--civ"), SearchChoices::Civilizations(), &civilizations, &unknown))
+        return Cli::UsageError(kSearchUsage, QStringLiteral("unknown civilization '%1'").arg(unknown));
     if (a.options.contains("--platform")) {
         platform = Platform::PlatformFromText(a.value("--platform"));
         if (platform < 0)
@@ -170,10 +179,17 @@ int RunSearch(const QStringList &args)
         return Cli::Failure(QStringLiteral("'%1' is not a folder").arg(a.positional.first()));
     if (!Cli::PrepareCatalogue())
         return ExitCode::Failure;
+    // Maps by name include the custom maps the catalogue has stored.
+    QString maps;
+    if (a.options.contains("--map")) {
+        const auto db = Catalogue::OpenCatalogue();
+        if (!SearchChoices::ResolveList(a.value("--map"), SearchChoices::Maps(db.get()), &maps, &unknown))
+            return Cli::UsageError(kSearchUsage, QStringLiteral("unknown map '%1'").arg(unknown));
+    }
 
     CSearcher searcher;
-    searcher.Set(a.value("--player").left(25), minRating, maxRating, a.value("--civ"), mode, fileMode,
-        fileName.trimmed().left(30), a.value("--map"), gameType, matchSize, platform);
+    searcher.Set(a.value("--player").left(25), minRating, maxRating, civilizations, mode, fileMode,
+        fileName.trimmed().left(30), maps, gameType, matchSize, platform);
     searcher.SetDurationPattern(duration);
     CSearchQuery query;
     if (!searcher.BuildQuery(query)) {

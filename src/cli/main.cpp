@@ -32,7 +32,7 @@ const Command kCommands[] = {
     {"scan", "scan [--json] DIR", RunScan},
     {"list", "list [--json] [--sort COLUMN[:desc]] DIR|ARCHIVE", RunList},
     {"show", "show [--json] [--folder DIR] ID_OR_FILE", RunShow},
-    {"search", "search [--json] [--player NICK] [--mode pov|unique|all] [--civ IDS] [--map IDS] [--type ID] "
+    {"search", "search [--json] [--player NICK] [--mode pov|unique|all] [--civ LIST] [--map LIST] [--type TYPE] "
                "[--size CODE] [--duration HH:M] [--platform ID] [--rating-min N] [--rating-max N] "
                "[--file-begins|--file-contains|--file-ends TEXT] DIR",
      RunSearch},
@@ -46,6 +46,10 @@ const Command kCommands[] = {
     {"rename", "rename [--format TITLE | --pattern TEXT] [--round N] [--underscores] [--dry-run] [--json] FILE...\n"
                "  rename --list-formats [--json]",
      RunRename},
+    {"describe", "describe [--json] [--rating no|full|short] [--civs no|yes|short] [--no-team-names] [--no-map] "
+                 "[--union TEXT] FILE...",
+     RunDescribe},
+    {"set-country", "set-country [--json] FILE PLAYER COUNTRY", RunSetCountry},
     {"launch", "launch [1.0c|1.0]", RunLaunch},
 };
 

@@ -6,6 +6,7 @@
 #include "catalogue/Persistence.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
 
@@ -151,6 +152,45 @@ private Q_SLOTS:
         QCOMPARE(Maintenance::Rebuild(options), Maintenance::RebuildResult::TemporaryNotDeleted);
         QCOMPARE(Maintenance::Statistics().games, 1);
         QVERIFY(QDir(Maintenance::TemporaryPath()).removeRecursively());
+    }
+
+    // A catalogue another connection keeps locked is waited for a while,
+    // then given up: the rebuild fails, bounded in time, and the old
+    // catalogue stays. A stop request ends the wait as a cancel.
+    void lockedCatalogueEndsTheWait_data()
+    {
+        QTest::addColumn<bool>("stopWhileWaiting");
+        QTest::addRow("time runs out") << false;
+        QTest::addRow("stopped") << true;
+    }
+    void lockedCatalogueEndsTheWait()
+    {
+        QFETCH(bool, stopWhileWaiting);
+        seed();
+        auto holder = Catalogue::OpenCatalogue();
+        QVERIFY(holder->ExecuteSql("BEGIN IMMEDIATE"));
+        QVERIFY(holder->ExecuteSql("INSERT INTO players VALUES (NULL, 'holder', 1, 1, 0)"));
+        std::atomic<bool> stop { false };
+        Maintenance::RebuildOptions options;
+        options.mode = Maintenance::CopyMode::None;
+        options.lockWaitMs = stopWhileWaiting ? 60000 : 600;
+        options.stop = &stop;
+        int steps = 0;
+        options.step = [&](const QString &) {
+            // The user presses Cancel as the replacement (the second step) starts waiting.
+            if (++steps == 2 && stopWhileWaiting)
+                stop = true;
+        };
+        QElapsedTimer took;
+        took.start();
+        const Maintenance::RebuildResult result = Maintenance::Rebuild(options);
+        QVERIFY2(took.elapsed() < 5000, qPrintable(QString::number(took.elapsed())));
+        QCOMPARE(result,
+            stopWhileWaiting ? Maintenance::RebuildResult::Cancelled : Maintenance::RebuildResult::ReplaceFailed);
+        QVERIFY(holder->ExecuteSql("ROLLBACK"));
+        holder.reset();
+        QCOMPARE(Maintenance::Statistics().games, 1);
+        QCOMPARE(Maintenance::Statistics().players, 4);
     }
 };
 
