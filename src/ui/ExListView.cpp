@@ -168,13 +168,19 @@ void CExListView::Refresh(bool threaded)
     const CFolderListingOptions options = CFolderListingOptions::FromSettings();
     const int sortKey = m_model->SortKey();
     const int generation = ++m_generation;
-    // Listing the same folder again keeps what was selected.
-    const QStringList kept = folder == m_listedFolder ? selectedNames() : QStringList();
+    const std::optional<CSearchQuery> search = m_search;
+    const auto list = [folder, options, sortKey, search](const std::atomic<bool> *stop) {
+        return search ? FolderListing::SearchFill(folder, *search, sortKey, stop)
+                      : FolderListing::Fill(folder, options, sortKey, stop);
+    };
+    // Listing the same folder again keeps what was selected; a search shows
+    // its results with nothing selected.
+    const QStringList kept = folder == m_listedFolder && !search ? selectedNames() : QStringList();
     m_listedFolder = folder;
     emit selectionCleared();
     m_filling = true;
     if (!threaded) {
-        m_model->SetListing(FolderListing::Fill(folder, options, sortKey));
+        m_model->SetListing(list(nullptr));
     } else {
         auto result = std::make_shared<CFolderListing>();
         auto delivered = std::make_shared<bool>(false);
@@ -188,9 +194,10 @@ void CExListView::Refresh(bool threaded)
             *delivered = true;
             m_model->SetListing(*result);
         });
-        const bool finished = CWaitDlg::RunJob(this, LoadString(StringId::PleaseWaitTitle),
-            LoadString(StringId::LoadingFiles), true, false, job, [=](CWaitJob &j) {
-                *result = FolderListing::Fill(folder, options, sortKey, &j.StopFlag());
+        const bool finished = CWaitDlg::RunJob(this,
+            LoadString(search ? StringId::SearchWaitTitle : StringId::PleaseWaitTitle),
+            LoadString(search ? StringId::SearchWaitText : StringId::LoadingFiles), true, false, job, [=](CWaitJob &j) {
+                *result = list(&j.StopFlag());
                 j.PostResult(QVariant());
                 if (!j.StopRequested())
                     j.PostClose();
@@ -241,8 +248,16 @@ void CExListView::selectNames(const QStringList &names)
     scrollTo(first);
 }
 
+void CExListView::Search(const CSearchQuery &query)
+{
+    m_search = query;
+    Refresh(true);
+}
+
 void CExListView::ChangeFolder(const QString &folder, bool threaded)
 {
+    // Any change of folder ends a search.
+    m_search.reset();
     CSettings &settings = CSettings::Instance();
     const QString path = settings.ValidatePath(folder, false);
     settings.SetCurrentPath(path);

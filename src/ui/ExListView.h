@@ -4,7 +4,10 @@
 
 #include <QTreeView>
 
+#include "catalogue/SearchQuery.h"
+
 #include <memory>
+#include <optional>
 
 class CGameListModel;
 class CRecordedGame;
@@ -26,7 +29,12 @@ public:
     // Columns, restored layout and a first synchronous fill.
     void InitialFill();
     // Lists the current folder again; threaded behind the wait dialog.
+    // While a search is shown, repeats the search instead.
     void Refresh(bool threaded = true);
+    // Lists only the recordings of the current folder that the query finds;
+    // the list stays in search mode until the folder changes.
+    void Search(const CSearchQuery &query);
+    bool InSearch() const { return m_search.has_value(); }
     // Makes folder the current path (saved at once) and lists it.
     void ChangeFolder(const QString &folder, bool threaded = true);
     // Opens the single selected row: a folder (".." goes up, or back to the
@@ -98,4 +106,5 @@ private:
     bool m_filling = false;
     int m_generation = 0; // counts listings; late worker results name theirs
     QString m_listedFolder;
+    std::optional<CSearchQuery> m_search;
 };

@@ -8,6 +8,7 @@
 #include "ratings/Platforms.h"
 #include "shell/CommandIds.h"
 #include "ui/ArchiveCommands.h"
+#include "ui/CatalogueCommands.h"
 #include "ui/CommandTable.h"
 #include "ui/Configuration.h"
 #include "ui/ExFormView.h"
@@ -77,6 +78,7 @@ CMainFrame::CMainFrame(CLanguageManager *languages, QWidget *parent)
     // the rename dialogs of the formats.
     m_fileCommands->SetRenameGamesHook([this](const QList<int> &rows) { m_renames->RenameRows(rows); });
     new CLaunchCommands(this, m_commands);
+    new CCatalogueCommands(this, m_commands, m_list, m_form);
 
     connect(m_list, &CExListView::gameSelected, m_form, &CExFormView::ShowGame);
     connect(m_list, &CExListView::selectionCleared, m_form, &CExFormView::Clear);
