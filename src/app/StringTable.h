@@ -33,4 +33,6 @@ inline constexpr int EnglishMapNameBase = 1092; // + map id 9..35
 inline constexpr int Attention = 1097;
 inline constexpr int Team = 1098;
 inline constexpr int EnglishScenario = 1100;
+inline constexpr int LaterCivilizationBase = 1800; // + civilization 19..31
+inline constexpr int LaterMapNameBase = 1900;      // + map id 36..105
 } // namespace StringId

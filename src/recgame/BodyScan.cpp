@@ -40,6 +40,23 @@ QString timedLine(const QString &format, int milliseconds, const QString &text, 
     return line + QStringLiteral("\r\n");
 }
 
+// Where the operations begin. The body opens with its log version and the
+// checksum interval (500) followed by 20 bytes. With log version 4 the walk
+// reads that opening as a meta operation and passes over it; other log
+// versions (3 in The Conquerors 1.0) would send it astray, so the opening
+// is skipped here. The Age of Kings writes no log version and a longer
+// opening.
+qint64 bodyStart(const ByteView &b, const CGameVersion &version)
+{
+    constexpr std::int32_t kChecksumInterval = 500;
+    if (version.family() == CGameVersion::Family::AgeOfKings && b.i32Or(0, 0) == kChecksumInterval)
+        return 36;
+    const std::int32_t first = b.i32Or(0, 0);
+    if (b.i32Or(4, 0) == kChecksumInterval && first != kOpCommand && first != kOpTimeStep && first != kOpMeta)
+        return 28;
+    return 0;
+}
+
 } // namespace
 
 void CRecordedGame::scanBody(bool setDuration)
@@ -60,7 +77,7 @@ void CRecordedGame::scanBody(bool setDuration)
     int writtenAge[kSlots] = {};
     const int ageLine[3] = {StringId::FeudalLine, StringId::CastleLine, StringId::ImperialLine};
 
-    qint64 pos = 0;
+    qint64 pos = bodyStart(b, version);
     while (pos < b.size() - 3) {
         std::int32_t type = 0;
         b.i32(pos, &type);

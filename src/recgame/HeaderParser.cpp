@@ -11,6 +11,7 @@
 #include "app/StringTable.h"
 #include "app/TextCodec.h"
 #include "recgame/ByteView.h"
+#include "recgame/HeaderLayout.h"
 
 #include <algorithm>
 #include <functional>
@@ -20,16 +21,12 @@ namespace {
 
 constexpr qint64 kMarkerFloor = 18000;
 constexpr qint64 kMapTypeFloor = 100000;
-constexpr int kMaxName = 255;
 constexpr int kMaxMapName = 100;
 constexpr int kMaxChatMessage = 256;
 // A real lobby holds a few hundred messages at most. Without a ceiling a
 // header inflated from a few kilobytes of "@#1" repeated would make
 // gigabytes of lines.
 constexpr qsizetype kMaxPreGameChat = 1 << 22;
-// A dimension larger than this cannot be a map; it keeps W·H products far
-// from overflowing 64-bit positions.
-constexpr qint64 kMaxDimension = 1 << 20;
 
 const unsigned char kTriggerMarker[8] = {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0xF9, 0x3F};
 const unsigned char kSettingsMarker[4] = {0x9D, 0xFF, 0xFF, 0xFF};
@@ -68,55 +65,6 @@ struct NameEntry
 {
     QByteArray bytes; // raw name up to the first NUL
 };
-
-// Position after the AI section (B), or 16 without one.
-qint64 skipAiSection(const ByteView &h)
-{
-    if (h.i32Or(12, 0) != 1)
-        return 16;
-    int strings = 0;
-    if (!h.i16(18, &strings))
-        return h.size();
-    qint64 pos = 24;
-    for (int i = 0; i < strings; ++i) {
-        std::int32_t len = 0;
-        if (!h.i32(pos, &len) || len < 0 || !h.has(pos + 4, len))
-            return h.size();
-        pos += 4 + len;
-    }
-    pos += 6;
-    for (int block = 0; block < 8; ++block) {
-        int rules = 0;
-        if (!h.i16(pos + 10, &rules) || rules < 0)
-            return h.size();
-        pos += 16 + 400LL * rules;
-        if (pos > h.size())
-            return h.size();
-    }
-    return pos + 5544;
-}
-
-qint64 tileCount(std::int32_t w, std::int32_t hgt)
-{
-    if (w <= 0 || hgt <= 0 || w > kMaxDimension || hgt > kMaxDimension)
-        return 0;
-    return qint64(w) * hgt;
-}
-
-// Skips the zones; returns the position of the first tile (T).
-qint64 skipZones(const ByteView &h, qint64 b, std::int32_t w, std::int32_t hgt)
-{
-    const qint64 tiles = (w > kMaxDimension || hgt > kMaxDimension) ? h.size() : std::max<qint64>(0, qint64(w) * hgt);
-    const std::int32_t zones = h.i32Or(b + 118, 0);
-    qint64 pos = b + 122;
-    for (std::int32_t z = 0; z < zones; ++z) {
-        pos += 1275 + tiles;
-        if (pos >= h.size() || h.i32Or(pos, 0) != 41)
-            break;
-        pos += 172;
-    }
-    return pos + 2;
-}
 
 // One trigger as laid out after the trigger count; false when it leaves the buffer.
 bool skipTrigger(const ByteView &h, qint64 &pos)
@@ -290,6 +238,8 @@ void CRecordedGame::Analyze(bool readTerrain)
     mapWidth = mapHeight = 0;
     if (header.isEmpty())
         return;
+    version = CGameVersion::Detect(header, body);
+    spectators.clear();
     const ByteView h(header);
     const CSettings &settings = CSettings::Instance();
 
@@ -303,34 +253,34 @@ void CRecordedGame::Analyze(bool readTerrain)
             return;
     }
 
-    // Player entries: number, an unused int32, name length, name.
+    // Player entries: number, type, name length, name. Seats taken by
+    // spectators are listed apart and leave their slot empty.
+    const bool classic = version.classicLayout();
     std::vector<NameEntry> names;
-    qint64 pos = markers.g + 24;
-    for (int i = 0; i < kSlots; ++i) {
-        std::int32_t number = 0;
-        std::int32_t length = 0;
-        if (!h.i32(pos, &number) || !h.i32(pos + 8, &length) || length < 0 || !h.has(pos + 12, length))
-            break;
-        if (number >= 1 && number <= 8) {
-            CPlayer &player = players[i];
-            const qint64 used = std::min<qint64>(length, kMaxName);
-            const char *raw = h.at(pos + 12);
-            const void *nul = std::memchr(raw, 0, size_t(used));
-            const qint64 nameLength = nul ? static_cast<const char *>(nul) - raw : used;
-            player.name = TextCodec::Decode(raw, nameLength);
-            player.number = number;
-            const bool firstOfNumber = std::none_of(players.begin(), players.begin() + i,
-                                                    [&](const CPlayer &p) { return p.number == number; });
-            if (firstOfNumber) {
-                player.active = true;
-                names.push_back({QByteArray(raw, nameLength)});
-            }
+    const std::vector<HeaderLayout::Entry> entries = HeaderLayout::ReadEntries(h, markers.g, version);
+    for (size_t i = 0; i < entries.size() && i < size_t(kSlots); ++i) {
+        const HeaderLayout::Entry &entry = entries[i];
+        const int number = entry.number;
+        if (number < 1 || number > 8)
+            continue;
+        if (!classic && entry.type == HeaderLayout::kSpectatorEntry) {
+            spectators << TextCodec::Decode(entry.name.constData(), entry.name.size());
+            continue;
         }
-        pos += 12 + length;
+        CPlayer &player = players[i];
+        player.name = TextCodec::Decode(entry.name.constData(), entry.name.size());
+        player.number = number;
+        const bool firstOfNumber = std::none_of(players.begin(), players.begin() + qsizetype(i),
+                                                [&](const CPlayer &p) { return p.number == number; });
+        if (firstOfNumber) {
+            player.active = true;
+            names.push_back({entry.name});
+        }
     }
 
     // Game information after the optional AI section.
-    const qint64 b = skipAiSection(h);
+    const HeaderLayout::MapSection map = HeaderLayout::ReadMapSection(h, version);
+    const qint64 b = map.b;
     povSlot = h.u8Or(b + 45, 0);
     if (povSlot < 1 || povSlot > 8)
         povSlot = 0;
@@ -338,34 +288,44 @@ void CRecordedGame::Analyze(bool readTerrain)
     if (povNumber < 1 || povNumber > 8)
         povNumber = 0;
     povSlot = povNumber;
-    playerCount = h.u8Or(b + 47, 0) - 1;
-    const std::int32_t w = h.i32Or(b + 110, 0);
-    const std::int32_t hgt = h.i32Or(b + 114, 0);
-    mapWidth = w;
-    mapHeight = hgt;
-    const qint64 firstTile = skipZones(h, b, w, hgt);
-    const qint64 tiles = tileCount(w, hgt);
+    playerCount = h.u8Or(b + 47, 0) - 1 - int(spectators.size());
+    mapWidth = map.width;
+    mapHeight = map.height;
+    const qint64 firstTile = map.firstTile;
+    const qint64 tiles = map.tiles;
 
     terrain.fill(0x41);
-    if (normalGame && readTerrain) {
-        const qint64 n = std::min<qint64>(tiles, kTerrainSize);
-        for (qint64 i = 0; i < n && h.has(firstTile + 2 * i, 1); ++i)
-            terrain[size_t(i)] = std::uint8_t(*h.at(firstTile + 2 * i));
-    }
+    const bool copyTerrain = normalGame && readTerrain;
+    const qint64 tilesEnd
+        = HeaderLayout::ReadTiles(h, version, map, copyTerrain ? terrain.data() : nullptr, kTerrainSize);
 
     // Civilization and colour: each name occurs again in the player records,
     // preceded by an int16 of its length plus one.
     if (!names.empty() && markers.m > 0) {
-        const qint64 start = firstTile + 3 * tiles + playerCount + 1012;
+        const qint64 start = classic ? firstTile + 3 * tiles + playerCount + 1012 : tilesEnd;
         size_t current = 0;
         int matched = 0;
         int slot = 0;
         qint64 p = std::max<qint64>(start, 2);
         const char *data = header.constData();
+        const auto nextActiveSlot = [&]() {
+            ++slot;
+            while (slot <= 8 && !players[slot].active)
+                ++slot;
+            return slot <= 8;
+        };
         while (p < markers.m && current < names.size()) {
             const QByteArray &name = names[current].bytes;
-            if (name.isEmpty())
-                break;
+            if (name.isEmpty()) {
+                // Nothing to search for: the slot keeps civilization and
+                // colour 0 and the players after it are still looked for.
+                if (!nextActiveSlot())
+                    break;
+                ++current;
+                if (++matched == playerCount)
+                    break;
+                continue;
+            }
             // The length field and the name are searched together: the longer
             // pattern lets the search skip further, and a hit needs no check.
             const QByteArray pattern = withLengthField(name);
@@ -374,22 +334,27 @@ void CRecordedGame::Analyze(bool readTerrain)
             if (!hit)
                 break;
             p = static_cast<const char *>(hit) - data + 2;
-            ++slot;
-            while (slot <= 8 && !players[slot].active)
-                ++slot;
-            if (slot > 8)
+            if (!nextActiveSlot())
                 break;
             const qint64 n = name.size();
-            players[slot].civilization = h.u8Or(p + n + 817, 0);
-            players[slot].colour = h.u8Or(p + n + 821, 0);
+            int civilization = 0;
+            int colour = 0;
+            qint64 next = p + 1;
+            if (HeaderLayout::CivilizationAndColour(h, version, p, n, &civilization, &colour, &next)) {
+                players[slot].civilization = civilization;
+                players[slot].colour = colour;
+            }
             ++current;
             if (++matched == playerCount)
                 break;
-            const qint64 q = p + n + 5008;
-            std::int32_t skip = 0;
-            if (!h.i32(q, &skip))
-                break;
-            p = std::max(q + skip + 1, p + 1);
+            if (classic) {
+                std::int32_t skip = 0;
+                if (!h.i32(next, &skip))
+                    break;
+                p = std::max(next + skip + 1, p + 1);
+            } else {
+                p = std::max(next, p + 1);
+            }
         }
     }
 
@@ -477,18 +442,18 @@ void CRecordedGame::Reanalyze(bool scan)
     mapWidth = mapHeight = 0;
     if (header.isEmpty())
         return;
+    version = CGameVersion::Detect(header, body);
     const ByteView h(header);
     const Markers markers = findMarkers(h);
-    const qint64 b = skipAiSection(h);
-    const std::int32_t w = h.i32Or(b + 110, 0);
-    const std::int32_t hgt = h.i32Or(b + 114, 0);
-    mapWidth = w;
-    mapHeight = hgt;
-    const qint64 firstTile = skipZones(h, b, w, hgt);
-    if (gameType != kGameTypeScenario) {
-        const qint64 n = std::min<qint64>(tileCount(w, hgt), kTerrainSize);
-        for (qint64 i = 0; i < n && h.has(firstTile + 2 * i, 1); ++i)
-            terrain[size_t(i)] = std::uint8_t(*h.at(firstTile + 2 * i));
+    const HeaderLayout::MapSection map = HeaderLayout::ReadMapSection(h, version);
+    mapWidth = map.width;
+    mapHeight = map.height;
+    HeaderLayout::ReadTiles(h, version, map, gameType != kGameTypeScenario ? terrain.data() : nullptr, kTerrainSize);
+    spectators.clear();
+    if (!version.classicLayout() && markers.g > 0) {
+        for (const HeaderLayout::Entry &entry : HeaderLayout::ReadEntries(h, markers.g, version))
+            if (entry.number >= 1 && entry.number <= 8 && entry.type == HeaderLayout::kSpectatorEntry)
+                spectators << TextCodec::Decode(entry.name.constData(), entry.name.size());
     }
     if (!scan)
         return;

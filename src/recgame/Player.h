@@ -11,7 +11,7 @@ public:
 
     QString name;
     int number = 0;        // 1..8, 0 for an empty slot
-    int civilization = 0;  // 1..18
+    int civilization = 0;  // 1..18 in The Conquerors, up to 31 in later versions
     int colour = 0;        // 0..7
     int team = 0;          // 0 none, 1..4, 10 for the recording player of a 1 vs 1
     int rating = 0;

@@ -55,6 +55,14 @@ QString CRecordedGame::GetMapName(bool english) const
         const int id = mapId == 48 ? 35 : mapId;
         return english ? LoadString(StringId::EnglishMapNameBase + id) : LoadString(StringId::MapNameBase + id);
     }
+    // Later versions' maps; a custom map (44) keeps the name its
+    // instructions give.
+    if (mapId > 35 && mapId != 44 && mapName.isEmpty()) {
+        const int id = StringId::LaterMapNameBase + mapId;
+        const QString name = english ? SourceString(id) : LoadString(id);
+        if (!name.isEmpty())
+            return name;
+    }
     return mapName;
 }
 
@@ -80,10 +88,19 @@ QString CRecordedGame::GetMatchSizeLabel() const
     return MatchSizeLabel(matchSize);
 }
 
+int CRecordedGame::CivilizationStringId(int civilization)
+{
+    if (civilization >= 1 && civilization <= 18)
+        return StringId::CivilizationBase + civilization;
+    if (civilization >= 19 && civilization <= kLastCivilization)
+        return StringId::LaterCivilizationBase + civilization;
+    return 0;
+}
+
 QString CRecordedGame::CivilizationName(int civilization)
 {
-    return (civilization >= 1 && civilization <= 18) ? LoadString(StringId::CivilizationBase + civilization)
-                                                     : QString();
+    const int id = CivilizationStringId(civilization);
+    return id ? LoadString(id) : QString();
 }
 
 QString CRecordedGame::GameTypeName(int type)

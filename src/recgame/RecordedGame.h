@@ -1,9 +1,11 @@
 #pragma once
 
+#include "recgame/GameVersion.h"
 #include "recgame/Player.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class QFileInfo;
 
@@ -24,6 +26,7 @@ public:
     static constexpr int kTeamRecordingDuel = 10;
     static constexpr int kGameTypeScenario = 3;
     static constexpr int kMapIdScenario = 2;
+    static constexpr int kLastCivilization = 31;
 
     CRecordedGame();
     virtual ~CRecordedGame() = default;
@@ -55,6 +58,8 @@ public:
     QString FileName() const;
 
     static QString CivilizationName(int civilization);
+    // The string id of a civilization's name; 0 for ids no version uses.
+    static int CivilizationStringId(int civilization);
     static QString GameTypeName(int gameType);
     static QString MatchSizeLabel(int code);
 
@@ -90,6 +95,10 @@ public:
     QString teamLabelB;
     QByteArray header;
     QByteArray body;
+    // Which game wrote the file; set by Analyze and Reanalyze.
+    CGameVersion version;
+    // Names of the lobby seats taken by spectators; they are not players.
+    QStringList spectators;
 
 private:
     void scanBody(bool setDuration);

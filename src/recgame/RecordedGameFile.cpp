@@ -1,4 +1,5 @@
-// Reading a recording: an 8-byte prefix, a raw deflate header and the body.
+// Reading a recording: an 8-byte prefix (4 bytes in The Age of Kings), a raw
+// deflate header and the body.
 // The header is inflated in memory so that reads on several threads never
 // share a temporary file.
 
@@ -17,6 +18,7 @@ constexpr const char *kUnit = "RecordedGame";
 // files stay far below these.
 constexpr qint64 kMaxInflatedHeader = 256LL * 1024 * 1024;
 constexpr qint64 kMaxFileSize = 1024LL * 1024 * 1024;
+constexpr char kVersionTag[] = "VER ";
 
 quint32 le32(const char *p)
 {
@@ -79,6 +81,14 @@ bool CRecordedGame::ReadFile()
         return false;
     }
     header = InflateHeader(compressed, kMaxInflatedHeader);
+    // The Age of Kings writes the header length alone before the compressed
+    // header, which so starts four bytes earlier. Tried only when the usual
+    // place does not give a versioned header, and kept only when it does.
+    if (!header.startsWith(kVersionTag)) {
+        QByteArray early = InflateHeader(QByteArray(prefix + 4, 4) + compressed, kMaxInflatedHeader);
+        if (early.startsWith(kVersionTag))
+            header = std::move(early);
+    }
     body = std::move(rest);
     return true;
 }

@@ -14,7 +14,7 @@ struct CGameDetails
         int slot = 0;
         QString name;
         QString line; // " Franks - Rating: 1650" or " Franks"
-        int civilization = 0; // 1..18 draws a badge; other values draw none
+        int civilization = 0; // a known id draws a badge; other values draw none
         int colour = 0;
         int country = 0;
         QString tooltip; // the tooltip text with its leading marks line
@@ -28,6 +28,8 @@ struct CGameDetails
     QString map;
     QString players;
     QString duration;
+    QString version;    // "UserPatch 1.5 (save 11.76)"; empty when unknown
+    QString spectators; // names joined by ", "; empty without spectators
     int platform = 0;
     QString platformText;
     QString viewName;

@@ -1,6 +1,7 @@
 #include "ui/CivBadge.h"
 
 #include "app/StringTable.h"
+#include "recgame/RecordedGame.h"
 
 #include <QPainter>
 
@@ -23,10 +24,9 @@ QColor PlayerColour(int colour)
 
 QString Initials(int civilization)
 {
-    if (civilization < 1 || civilization > 18)
-        return QString();
+    const int id = CRecordedGame::CivilizationStringId(civilization);
     // The English names keep badges alike in every language.
-    return SourceString(StringId::CivilizationBase + civilization).left(2);
+    return id ? SourceString(id).left(2) : QString();
 }
 
 QPixmap Render(int civilization, int colour, int size)

@@ -10,10 +10,10 @@ namespace CivBadge {
 // The eight player colours of the game, by colour id 0..7.
 QColor PlayerColour(int colour);
 
-// Initials of a civilization id 1..18 ("Fr" for Franks), "" otherwise.
+// Initials of a known civilization id ("Fr" for Franks), "" otherwise.
 QString Initials(int civilization);
 
-// A size x size badge; a null pixmap for civilization ids outside 1..18.
+// A size x size badge; a null pixmap for unknown civilization ids.
 QPixmap Render(int civilization, int colour, int size = 22);
 
 } // namespace CivBadge

@@ -69,7 +69,7 @@ private Q_SLOTS:
         QTest::addRow("later edition co-op") << "hd-coop-chat.mgx2" << 44 << "TCC_DoubleGoldRush" << 0 << "00:20:23"
                                              << 1 << 1
                                              << QStringList{"Zygene", "Gay Fish", "[-CW-] Dillza", "[-CW-] HBAD16"};
-        QTest::addRow("1.0 body unknown to the walk") << "aoc-1.0.mgx" << 9 << "Arabia" << 0 << "00:00:00" << 1 << 1
+        QTest::addRow("1.0 body opening with log version 3") << "aoc-1.0.mgx" << 9 << "Arabia" << 0 << "00:42:52" << 1 << 1
                                                       << QStringList{};
     }
 

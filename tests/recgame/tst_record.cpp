@@ -141,7 +141,7 @@ private Q_SLOTS:
         QCOMPARE(CRecordedGame::MatchSizeLabel(-1), QStringLiteral("-"));
         QCOMPARE(CRecordedGame::MatchSizeLabel(3), QStringLiteral("3 vs 3"));
         QCOMPARE(CRecordedGame::CivilizationName(18), QStringLiteral("Koreans"));
-        QCOMPARE(CRecordedGame::CivilizationName(19), QString());
+        QCOMPARE(CRecordedGame::CivilizationName(32), QString());
         QCOMPARE(CRecordedGame::GameTypeName(8), QStringLiteral("Turbo RM"));
     }
 };

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <cstring>
+
 #include <zlib.h>
 
 namespace Fixture {
@@ -79,7 +81,20 @@ QByteArray HeaderBuilder::build() const
     const int countByte = playerCountByte >= 0 ? playerCountByte : active + 1;
     const int playerCount = countByte - 1;
 
+    const bool tagged = !versionTag.isEmpty();
+    const bool aok = versionTag == "VER 9.3";
+    const bool up15 = versionTag == "VER 9.E" || versionTag == "VER 9.F";
+    const bool hd = versionTag == "VER 9.4" && saveVersion > 11.765f && saveVersion < 12.97f;
+    const bool lateHd = hd && saveVersion >= 12.3f;
+    const bool classic = !aok && !up15 && !hd;
+
     QByteArray h(16, '\0');
+    if (tagged) {
+        h.replace(0, qMin<qsizetype>(versionTag.size(), 7), versionTag.left(7));
+        quint32 bits = 0;
+        std::memcpy(&bits, &saveVersion, 4);
+        h.replace(8, 4, Le32(qint32(bits)));
+    }
     h.replace(12, 4, Le32(aiSection ? 1 : 0));
     if (aiSection) {
         // At 18 a string count, strings from 24, 6 bytes, 8 rule blocks, 5544 bytes.
@@ -89,32 +104,43 @@ QByteArray HeaderBuilder::build() const
         ai += QByteArray(6, '\0');
         for (int block = 0; block < 8; ++block) {
             QByteArray blk(16, '\0');
-            const int rules = block == 3 ? 1 : 0;
+            const int rules = block == 3 ? aiRules : 0;
             blk.replace(10, 2, Le16(qint16(rules)));
             ai += blk + QByteArray(400 * rules, '\x07');
         }
-        ai += QByteArray(5544, '\0');
+        ai += QByteArray(5544 + (hd ? 1280 : 0), '\0');
         h += ai;
     }
     const qsizetype b = h.size();
-    QByteArray info(122, '\0');
+    // The Age of Kings' game information is two bytes shorter before the map.
+    const int sizeAt = aok ? 108 : 110;
+    QByteArray info(sizeAt + 12, '\0');
     info[45] = char(povByte);
     info[47] = char(countByte);
-    info.replace(110, 4, Le32(width));
-    info.replace(114, 4, Le32(height));
-    info.replace(118, 4, Le32(0));
+    info.replace(sizeAt, 4, Le32(width));
+    info.replace(sizeAt + 4, 4, Le32(height));
+    info.replace(sizeAt + 8, 4, Le32(zones));
     h += info;
+    const qsizetype tiles = qsizetype(width) * height;
+    for (int z = 0; z < zones; ++z) {
+        h += QByteArray(hd ? 2048 + 2 * tiles : 1275 + tiles, '\x05');
+        h += Le32(41) + QByteArray(41 * 4, '\0') + Le32(0);
+    }
     h += QByteArray(2, '\0');
     const qsizetype firstTile = h.size();
-    const qsizetype tiles = qsizetype(width) * height;
-    QByteArray tileBytes(tiles * 2, '\0');
+    // UserPatch 1.5 writes tiles of four bytes behind 0xFF; every other tile
+    // here is one so that a wrong stride shows.
     for (qsizetype i = 0; i < tiles; ++i)
-        tileBytes[2 * i] = char(terrainId);
-    h += tileBytes;
+        h += (up15 && i % 2 == 0) ? QByteArray("\xFF", 1) + char(terrainId) + QByteArray(2, '\x01')
+                                  : QByteArray(1, char(terrainId)) + QByteArray(1, '\0');
     Q_UNUSED(b);
 
-    // Player records, searched from T + 3·W·H + player count + 1012.
-    h += QByteArray(firstTile + 3 * tiles + playerCount + 1012 - h.size() + 16, '\0');
+    // Player records, searched from T + 3·W·H + player count + 1012, or in
+    // the tagged layouts from the end of the tiles.
+    if (classic)
+        h += QByteArray(firstTile + 3 * tiles + playerCount + 1012 - h.size() + 16, '\0');
+    else
+        h += QByteArray(16, '\0');
     for (int i = 0; i < entries.size(); ++i) {
         const FixturePlayer &p = entries[i];
         bool first = p.number != 0;
@@ -123,13 +149,20 @@ QByteArray HeaderBuilder::build() const
         if (!first)
             continue;
         h += Le16(qint16(p.name.size() + 1));
-        const qsizetype start = h.size();
-        QByteArray record(p.name.size() + 5016, '\0');
-        record.replace(0, p.name.size(), p.name);
-        record[p.name.size() + 817] = char(p.civilization);
-        record[p.name.size() + 821] = char(p.colour);
-        h += record;
-        Q_UNUSED(start);
+        if (classic) {
+            QByteArray record(p.name.size() + 5016, '\0');
+            record.replace(0, p.name.size(), p.name);
+            record[p.name.size() + 817] = char(p.civilization);
+            record[p.name.size() + 821] = char(p.colour);
+            h += record;
+        } else {
+            // Name, NUL, 0x16, resource count, 0x21, resources, 0x0B, start
+            // position, then the civilization and four bytes on the colour.
+            h += p.name + QByteArray(1, '\0') + QByteArray(1, '\x16') + Le32(resources) + QByteArray(1, '\x21');
+            h += QByteArray(4 * resources, '\0') + QByteArray(1, '\x0B') + QByteArray(8, '\0');
+            h += QByteArray(aok ? 5 : 9, '\0') + char(p.civilization) + QByteArray(3, '\0') + char(p.colour);
+            h += QByteArray(64, '\0');
+        }
     }
 
     if (!instructions.isEmpty()) {
@@ -143,13 +176,14 @@ QByteArray HeaderBuilder::build() const
 
     settingsMarkerPos = h.size();
     QByteArray settings = settingsMarker ? QByteArray("\x9D\xFF\xFF\xFF", 4) : QByteArray(4, '\0');
-    settings += QByteArray(8, '\0') + Le32(mapId) + QByteArray(8, '\0');
+    // The Age of Kings has one field less before the entries, HD 4.x four more.
+    settings += QByteArray(8, '\0') + Le32(mapId) + QByteArray(aok ? 4 : lateHd ? 24 : 8, '\0');
     for (int i = 0; i < 9; ++i) {
         const FixturePlayer p = i < entries.size() ? entries[i] : FixturePlayer{};
         QByteArray name = p.name;
         if (!name.isEmpty())
             name += '\0';
-        settings += Le32(p.number) + Le32(0) + Le32(qint32(name.size())) + name;
+        settings += Le32(p.number) + Le32(tagged ? p.type : 0) + Le32(qint32(name.size())) + name;
     }
     h += settings;
     h += QByteArray(32, '\0');

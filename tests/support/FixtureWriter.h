@@ -15,6 +15,7 @@ struct FixturePlayer
     int civilization = 0;
     int colour = 0;
     int teamByte = 1; // team + 1
+    int type = 2;     // lobby seat: 2 a person, 4 a computer, 6 a spectator (tagged headers only)
 };
 
 class HeaderBuilder
@@ -37,6 +38,13 @@ public:
     bool settingsMarker = true;
     bool triggerMarker = true;
     int minimumSize = 20000;        // markers must lie beyond 18000 bytes
+    // With a tag ("VER 9.E") and a save version the header takes that
+    // version's layout; without one it has the original reader's layout.
+    QByteArray versionTag;
+    float saveVersion = 11.76f;
+    int aiRules = 1;                // rules in the fourth AI block
+    int zones = 0;
+    int resources = 198;            // values in each player record (tagged headers)
 
     // 1 vs 1: entry 0 empty (gaia), two players.
     static HeaderBuilder Duel(const QByteArray &a = "Alice", const QByteArray &b = "Bob");
