@@ -34,6 +34,9 @@ QJsonObject ToJson(const QString &fileAsGiven, const CRecordedGame &game)
     return QJsonObject{
         {QStringLiteral("file"), fileAsGiven},
         {QStringLiteral("ok"), true},
+        {QStringLiteral("version"), game.version.label()},
+        {QStringLiteral("saveVersion"), game.version.saveVersion()},
+        {QStringLiteral("spectators"), QJsonArray::fromStringList(game.spectators)},
         {QStringLiteral("mapId"), game.mapId},
         {QStringLiteral("mapName"), game.GetMapName(false)},
         {QStringLiteral("mapWidth"), game.mapWidth},
@@ -99,6 +102,9 @@ QString ToText(const CRecordedGame &game)
     out += QStringLiteral("Type:       %1\n").arg(CRecordedGame::GameTypeName(game.gameType));
     out += QStringLiteral("Match size: %1\n").arg(game.GetMatchSizeLabel());
     out += QStringLiteral("Duration:   %1\n").arg(game.duration);
+    out += QStringLiteral("Version:    %1 (save %2)\n").arg(game.version.label()).arg(game.version.saveVersion());
+    if (!game.spectators.isEmpty())
+        out += QStringLiteral("Spectators: %1\n").arg(game.spectators.join(QStringLiteral(", ")));
     QString sideA;
     QString sideB;
     for (int s = 1; s <= 8; ++s) {

@@ -58,6 +58,12 @@ CGameDetails CGameDetails::Describe(const CRecordedGame &game)
     d.map = game.GetMapName(false);
     d.players = game.GetMatchSizeLabel();
     d.duration = game.duration;
+    const QString label = game.version.label();
+    if (!label.isEmpty())
+        d.version = game.version.saveVersion() > 0
+            ? QStringLiteral("%1 (save %2)").arg(label, QString::number(game.version.saveVersion(), 'f', 2))
+            : label;
+    d.spectators = game.spectators.join(QStringLiteral(", "));
     d.platform = game.platform;
     d.platformText = Platform::PlatformLabel(game.platform);
     d.hasTerrain = game.gameType != CRecordedGame::kGameTypeScenario && game.mapWidth > 0 && game.mapHeight > 0;

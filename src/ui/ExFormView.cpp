@@ -35,6 +35,11 @@ CExFormView::CExFormView(QWidget *parent)
     m_map = addField(form, tr("Map:"), QStringLiteral("map"));
     m_players = addField(form, tr("Players:"), QStringLiteral("players"));
     m_duration = addField(form, tr("Duration:"), QStringLiteral("duration"));
+    m_version = addField(form, tr("Version:"), QStringLiteral("version"));
+    m_spectators = addField(form, tr("Spectators:"), QStringLiteral("spectators"));
+    m_spectators->setWordWrap(true);
+    m_form = form;
+    form->setRowVisible(m_spectators, false);
     m_platform = new QLabel(info);
     m_platform->setObjectName(QStringLiteral("platform"));
     m_platform->setTextFormat(Qt::PlainText);
@@ -176,6 +181,9 @@ void CExFormView::ShowGame(const CRecordedGame &game)
     m_map->setText(d.map);
     m_players->setText(d.players);
     m_duration->setText(d.duration);
+    m_version->setText(d.version);
+    m_spectators->setText(d.spectators);
+    m_form->setRowVisible(m_spectators, !d.spectators.isEmpty());
     m_platform->setText(d.platformText);
     // The rating services with a logo of their own show it instead of the text.
     const QPixmap logo = PlatformLogo(d.platform, d.platformText);
@@ -226,8 +234,10 @@ void CExFormView::Clear()
 {
     m_problem->hide();
     m_problem->clear();
-    for (QLabel *label : { m_type, m_map, m_players, m_duration, m_platform, m_viewName, m_rating })
+    for (QLabel *label : { m_type, m_map, m_players, m_duration, m_version, m_spectators, m_platform, m_viewName,
+             m_rating })
         label->clear();
+    m_form->setRowVisible(m_spectators, false);
     m_viewFlag->clear();
     m_platformLogo->clear();
     m_platformLogo->hide();

@@ -60,6 +60,9 @@ private:
     QLabel *m_map = nullptr;
     QLabel *m_players = nullptr;
     QLabel *m_duration = nullptr;
+    QLabel *m_version = nullptr;
+    QLabel *m_spectators = nullptr; // its row shows only for games with spectators
+    class QFormLayout *m_form = nullptr;
     QLabel *m_platform = nullptr;
     QLabel *m_platformLogo = nullptr;
     QLabel *m_viewFlag = nullptr;

@@ -206,6 +206,8 @@ private Q_SLOTS:
         QCOMPARE(form->FieldText(QStringLiteral("duration")), QStringLiteral("00:39:30"));
         QCOMPARE(form->FieldText(QStringLiteral("players")), QStringLiteral("1 vs 1"));
         QCOMPARE(form->FieldText(QStringLiteral("platform")), QStringLiteral("GP RM"));
+        QCOMPARE(form->FieldText(QStringLiteral("version")), QStringLiteral("HD Edition (save 12.10)"));
+        QCOMPARE(form->FieldText(QStringLiteral("spectators")), QString());
         QStringList everyone = form->TeamNames(0) + form->TeamNames(1);
         everyone.sort();
         QCOMPARE(everyone, (QStringList { "Hussa! Hussa!", "Maxmoll", "SbS | Yolo | Cong", "The_Flash" }));
@@ -219,6 +221,30 @@ private Q_SLOTS:
         QCOMPARE(model().index(model().FindRow(QStringLiteral("coop.mgx")), CGameListModel::Map).data().toString(),
             QStringLiteral("Dry Arabia"));
         QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 1 "));
+    }
+
+    // Casters watch a tournament game: the pane lists them apart, the match
+    // stays a duel, and shown again from the catalogue nothing changes.
+    void spectatorsShownApart()
+    {
+        REQUIRE_CORPUS();
+        const QString name = QStringLiteral("hd-casters.mgx2");
+        QVERIFY(QFile::copy(TestEnv::corpusFile(name), folderPath() + name));
+        for (int pass = 0; pass < 2; ++pass) {
+            openWindow();
+            select(name);
+            QTRY_COMPARE(m_frame->FormView()->ShownFile(), name);
+            const CExFormView *form = m_frame->FormView();
+            QCOMPARE(form->FieldText(QStringLiteral("players")), QStringLiteral("1 vs 1"));
+            QCOMPARE(form->FieldText(QStringLiteral("spectators")), QStringLiteral("ZeroEmpires, Resonance22"));
+            QCOMPARE(form->FieldText(QStringLiteral("version")), QStringLiteral("HD Edition (save 12.20)"));
+            QStringList everyone = form->TeamNames(0) + form->TeamNames(1);
+            everyone.sort();
+            QCOMPARE(everyone, (QStringList { "[TheJedi]HallisYoScholar", "_Spring_" }));
+            QVERIFY(form->MinimapHasTerrain());
+            m_tester.reset();
+            m_frame.reset();
+        }
     }
 
     void sorting_data()
