@@ -114,6 +114,29 @@ QList<Seed> seeds()
     bare.triggerMarker = false;
     out.append({"no-markers", bare.build(), BodyBuilder().timeStep(499).timeStep(500).timeStep(501).build()});
 
+    // One duel per version layout, with an AI section, zones and a spectator.
+    const struct
+    {
+        const char *name;
+        const char *tag;
+        float save;
+        int resources;
+    } versions[] = {
+        {"aok", "VER 9.3", 11.5f, 189},       {"up15", "VER 9.E", 11.76f, 240},
+        {"hd", "VER 9.4", 11.97f, 198},       {"hd-4x", "VER 9.4", 12.34f, 198},
+    };
+    for (const auto &v : versions) {
+        HeaderBuilder tagged = HeaderBuilder::Duel();
+        tagged.versionTag = v.tag;
+        tagged.saveVersion = v.save;
+        tagged.resources = v.resources;
+        tagged.aiSection = true;
+        tagged.zones = 1;
+        tagged.width = tagged.height = 12;
+        tagged.entries.append(FixturePlayer{3, "Watcher", 1, 2, 1, 6});
+        out.append({v.name, tagged.build(), body});
+    }
+
     return out;
 }
 

@@ -6,8 +6,9 @@
 #
 # SECONDS per target (default 300); TARGET is parse (header parser and body
 # scan on raw bytes), recording (whole files through the reader), archive
-# (zip and rar files through the archive readers) or ratings (the rating
-# services' reply parsers); default all four. Seeds come from the test fixture
+# (zip and rar files through the archive readers), ratings (the rating
+# services' reply parsers) or versions (small headers of every version built
+# from the fuzzer's bytes); default all five. Seeds come from the test fixture
 # writer and from the recordings in $VELLUMCAST_CORPUS (default
 # ../shared/corpus). Everything the runs produce
 # stays in build-fuzz/: the growing corpus in corpus-TARGET/, crashes, hangs
@@ -26,19 +27,19 @@ extra=()
 while [ $# -gt 0 ]; do
     case "$1" in
         --) shift; extra=("$@"); break ;;
-        parse|recording|archive|ratings) targets+=("$1") ;;
-        *[!0-9]*|'') echo "usage: scripts/fuzz.sh [SECONDS] [parse|recording|archive|ratings]... [-- OPTION...]" >&2; exit 2 ;;
+        parse|recording|archive|ratings|versions) targets+=("$1") ;;
+        *[!0-9]*|'') echo "usage: scripts/fuzz.sh [SECONDS] [parse|recording|archive|ratings|versions]... [-- OPTION...]" >&2; exit 2 ;;
         *) seconds=$1 ;;
     esac
     shift
 done
-[ ${#targets[@]} -gt 0 ] || targets=(parse recording archive ratings)
+[ ${#targets[@]} -gt 0 ] || targets=(parse recording archive ratings versions)
 
 recordings=${VELLUMCAST_CORPUS:-$root/../shared/corpus}
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELLUMCAST_FUZZ=ON -DVELLUMCAST_SANITIZE=ON -DVELLUMCAST_BUILD_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j2 --target fuzz_parse fuzz_recording fuzz_archive fuzz_ratings fuzz_seeds
+cmake --build "$build" -j2 --target fuzz_parse fuzz_recording fuzz_archive fuzz_ratings fuzz_versions fuzz_seeds
 
 seeds="$build/seeds"
 if [ -d "$recordings" ]; then
@@ -64,7 +65,8 @@ for target in "${targets[@]}"; do
     work="$build/corpus-$target"
     findings="$build/findings-$target"
     mkdir -p "$work" "$findings"
-    inputs=("$work" "$seeds/$target")
+    inputs=("$work")
+    [ -d "$seeds/$target" ] && inputs+=("$seeds/$target")
     # Whole real files seed the reader directly.
     if [ "$target" = recording ] && [ -d "$recordings" ]; then
         inputs+=("$recordings")
