@@ -99,16 +99,149 @@ qint64 entriesStart(const ByteView &h, qint64 g, const CGameVersion &version)
     return g + preferred;
 }
 
+// HD saves after 12.34 open with a block of lobby settings, strings of an
+// int16 length and the bytes 60 0A, and sections closed by A3 5F 02 00.
+class HdSettingsWalk
+{
+public:
+    explicit HdSettingsWalk(const ByteView &h)
+        : m_h(h)
+    {
+    }
+
+    // Position after the block that starts at pos, or -1 when it does not
+    // have the block's shape.
+    qint64 skip(qint64 pos)
+    {
+        float number = 0;
+        if (!m_h.has(pos, 4))
+            return -1;
+        std::memcpy(&number, m_h.at(pos), 4);
+        if (!(number >= 1000 && number < 2000))
+            return -1;
+        m_version = int(number);
+        pos += 12;
+        std::int32_t dlcs = 0;
+        if (!m_h.i32(pos, &dlcs) || dlcs < 0 || dlcs > kMaxDlcs)
+            return -1;
+        pos += 4 + 4LL * dlcs + 4 + 8 * 4 + (m_version >= 1006 ? 4 : 0);
+        if (!separator(pos))
+            return -1;
+        if (m_version == 1000 && (!string(pos) || !string(pos)))
+            return -1;
+        if (!separator(pos))
+            return -1;
+        pos += 6 * 4;
+        if (!separator(pos))
+            return -1;
+        pos += 16;
+        if (m_version == 1000) {
+            pos += 120;
+            if (!separator(pos))
+                return -1;
+            pos += 40;
+            for (int i = 0; i < 8; ++i)
+                if (!string(pos))
+                    return -1;
+            pos += 16;
+            return separator(pos) ? pos + 10 : -1;
+        }
+        // Some saves store two ratings after each player, others not: when
+        // the int32 after the first player equals its first field, they do not.
+        qint64 probe = pos;
+        const std::int32_t first = m_h.i32Or(pos, -1);
+        if (!player(probe, false))
+            return -1;
+        const bool ratings = m_version >= 1006 && m_h.i32Or(probe, -2) != first;
+        for (int i = 0; i < 8; ++i)
+            if (!player(pos, ratings))
+                return -1;
+        pos += 3 + 9;
+        if (!separator(pos))
+            return -1;
+        pos += 2 + 4 + 4;
+        for (int i = 0; i < 3; ++i) {
+            if (!string(pos))
+                return -1;
+            pos += 8;
+        }
+        pos += 16;
+        if (!string(pos) || !string(pos))
+            return -1;
+        pos += 4;
+        if (m_version >= 1005) {
+            pos += 4;
+            if (!string(pos))
+                return -1;
+            pos += 4;
+        }
+        return m_h.has(pos, 0) ? pos : -1;
+    }
+
+private:
+    static constexpr std::int32_t kMaxDlcs = 1024;
+
+    bool separator(qint64 &pos)
+    {
+        if (!m_h.equals(pos, "\xA3\x5F\x02\x00", 4))
+            return false;
+        pos += 4;
+        return true;
+    }
+
+    bool string(qint64 &pos)
+    {
+        int length = 0;
+        if (!m_h.i16(pos, &length) || length < 0 || !m_h.equals(pos + 2, "\x60\x0A", 2) || !m_h.has(pos + 4, length))
+            return false;
+        pos += 4 + length;
+        return true;
+    }
+
+    // DLC, colour, (a byte), 2 bytes, data checksum, a byte, team, civilization,
+    // AI type, a byte, (AI name), name, seat type, Steam id, player number,
+    // (two ratings).
+    bool player(qint64 &pos, bool ratings)
+    {
+        pos += 4 + 4 + (m_version >= 1006 ? 1 : 0) + 2 + 4 + 1 + 4 + 4;
+        if (!string(pos))
+            return false;
+        pos += 1;
+        if (m_version >= 1005 && !string(pos))
+            return false;
+        if (!string(pos))
+            return false;
+        pos += 4 + 8 + 4 + (ratings ? 8 : 0);
+        return m_h.has(pos, 0);
+    }
+
+    const ByteView &m_h;
+    int m_version = 0;
+};
+
 } // namespace
+
+qint64 AiFlagPosition(const ByteView &h, const CGameVersion &version)
+{
+    constexpr qint64 kAfterVersion = 12;
+    if (!version.isHd() || version.saveVersion() <= 12.34)
+        return kAfterVersion;
+    HdSettingsWalk walk(h);
+    const qint64 end = walk.skip(kAfterVersion);
+    // The AI flag that follows is 0 or 1; anything else means the walk went astray.
+    const std::int32_t flag = end >= 0 ? h.i32Or(end, -1) : -1;
+    return (flag == 0 || flag == 1) ? end : kAfterVersion;
+}
 
 qint64 SkipAiSection(const ByteView &h, const CGameVersion &version)
 {
-    if (h.i32Or(12, 0) != 1)
-        return 16;
+    const qint64 flag = AiFlagPosition(h, version);
+    if (h.i32Or(flag, 0) != 1)
+        return flag + 4;
     int strings = 0;
-    if (!h.i16(18, &strings))
+    if (!h.i16(flag + 6, &strings))
         return h.size();
-    qint64 pos = 24;
+    qint64 pos = flag + 12;
     for (int i = 0; i < strings; ++i) {
         std::int32_t len = 0;
         if (!h.i32(pos, &len) || len < 0 || !h.has(pos + 4, len))

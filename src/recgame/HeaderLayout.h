@@ -19,7 +19,11 @@ namespace HeaderLayout {
 // Entry type of a lobby seat taken by somebody who watches the game.
 inline constexpr std::int32_t kSpectatorEntry = 6;
 
-// Position after the AI section (B), or 16 without one.
+// Position of the AI flag: 12, or after the lobby settings block that HD
+// saves after 12.34 put first.
+qint64 AiFlagPosition(const ByteView &h, const CGameVersion &version);
+
+// Position after the AI section (B), or 4 bytes after the AI flag without one.
 qint64 SkipAiSection(const ByteView &h, const CGameVersion &version);
 
 struct MapSection

@@ -175,6 +175,66 @@ private Q_SLOTS:
         QCOMPARE(int(game.terrain[256]), 0x41);
     }
 
+    // HD saves after 12.34 put a block of lobby settings before the AI flag.
+    void hdSettingsBlock_data()
+    {
+        QTest::addColumn<double>("save");
+        QTest::addColumn<int>("blockVersion");
+        QTest::addColumn<bool>("ratings");
+        QTest::addColumn<bool>("ai");
+        QTest::addRow("12.36, 1005") << 12.36 << 1005 << false << false;
+        QTest::addRow("12.49, 1006 with ratings") << 12.49 << 1006 << true << false;
+        QTest::addRow("12.50, 1006 without ratings") << 12.5 << 1006 << false << false;
+        QTest::addRow("12.50 with AI") << 12.5 << 1006 << true << true;
+        QTest::addRow("12.36, 1004") << 12.36 << 1004 << false << true;
+        QTest::addRow("12.36, 1000") << 12.36 << 1000 << false << false;
+    }
+
+    void hdSettingsBlock()
+    {
+        QFETCH(double, save);
+        QFETCH(int, blockVersion);
+        QFETCH(bool, ratings);
+        QFETCH(bool, ai);
+        HeaderBuilder h = tagged("VER 9.4", float(save));
+        h.hdSettingsVersion = blockVersion;
+        h.hdRatings = ratings;
+        h.aiSection = ai;
+        h.zones = 1;
+        const CRecordedGame game = analyzed(h);
+        QCOMPARE(game.mapWidth, 16);
+        QCOMPARE(game.povPlayer.name, QStringLiteral("Alice"));
+        QCOMPARE(playerFacts(game), (QStringList{"Alice 23 3", "Bob 19 0"}));
+        QCOMPARE(int(game.terrain[255]), 9);
+    }
+
+    // A block cut short: no read leaves the header, the lobby entries are
+    // still read, and without any block the header is read from byte 12.
+    void damagedHdSettingsBlock_data()
+    {
+        QTest::addColumn<int>("cut");
+        QTest::addRow("no version number") << 0;
+        QTest::addRow("inside the DLC list") << 18;
+        QTest::addRow("inside a name") << 200;
+    }
+
+    void damagedHdSettingsBlock()
+    {
+        QFETCH(int, cut);
+        HeaderBuilder h = tagged("VER 9.4", 12.5f);
+        h.width = h.height = 100; // the settings stay past 18000 bytes without the block
+        const QByteArray whole = h.build();
+        const QByteArray block = h.hdSettingsBlock();
+        // The block truncated at cut, the rest of the header as it was.
+        CRecordedGame game;
+        game.header = whole.left(12) + block.left(cut) + whole.mid(12 + block.size());
+        game.Analyze(true);
+        QCOMPARE(game.players[1].name, QStringLiteral("Alice"));
+        QCOMPARE(game.players[2].name, QStringLiteral("Bob"));
+        if (cut == 0)
+            QCOMPARE(game.mapWidth, 100);
+    }
+
     void aiSectionWithManyRules()
     {
         HeaderBuilder h = tagged("VER 9.4", 11.97f);

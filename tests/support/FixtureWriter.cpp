@@ -96,6 +96,8 @@ QByteArray HeaderBuilder::build() const
         h.replace(8, 4, Le32(qint32(bits)));
     }
     h.replace(12, 4, Le32(aiSection ? 1 : 0));
+    if (hd && saveVersion > 12.345f)
+        h.insert(12, hdSettingsBlock());
     if (aiSection) {
         // At 18 a string count, strings from 24, 6 bytes, 8 rule blocks, 5544 bytes.
         QByteArray ai(8, '\0');
@@ -219,6 +221,46 @@ QByteArray HeaderBuilder::build() const
     if (!instructions.isEmpty() && h.size() < 100100 + 18000 + 200)
         h += QByteArray(100100 + 18000 + 200 - h.size(), '\0');
     return h;
+}
+
+QByteArray HeaderBuilder::hdSettingsBlock() const
+{
+    const QByteArray separator("\xA3\x5F\x02\x00", 4);
+    const auto string = [](const QByteArray &text) { return Le16(qint16(text.size())) + "\x60\x0A" + text; };
+    const int v = hdSettingsVersion;
+    const float number = float(v);
+    quint32 bits = 0;
+    std::memcpy(&bits, &number, 4);
+    QByteArray b = Le32(qint32(bits)) + Le32(0) + Le32(0);
+    b += Le32(2) + Le32(1) + Le32(2); // two DLCs
+    b += Le32(0) + QByteArray(8 * 4, '\0') + QByteArray(v >= 1006 ? 4 : 0, '\0');
+    b += separator;
+    if (v == 1000)
+        b += string("map") + string("");
+    b += separator + QByteArray(24, '\0') + separator + QByteArray(16, '\0');
+    if (v == 1000) {
+        b += QByteArray(120, '\0') + separator + QByteArray(40, '\0');
+        for (int i = 0; i < 8; ++i)
+            b += string("s");
+        return b + QByteArray(16, '\0') + separator + QByteArray(10, '\0');
+    }
+    for (int i = 0; i < 8; ++i) {
+        const FixturePlayer p = i + 1 < entries.size() ? entries[i + 1] : FixturePlayer{};
+        b += Le32(1) + Le32(p.colour) + QByteArray(v >= 1006 ? 1 : 0, '\0') + QByteArray(2 + 4 + 1, '\0');
+        b += Le32(p.teamByte) + Le32(p.civilization) + string("") + QByteArray(1, '\0');
+        if (v >= 1005)
+            b += string("");
+        b += string(p.name) + Le32(p.type) + QByteArray(8, '\0') + Le32(p.number);
+        if (v >= 1006 && hdRatings)
+            b += Le32(1650) + Le32(1600);
+    }
+    b += QByteArray(12, '\0') + separator + QByteArray(10, '\0');
+    for (int i = 0; i < 3; ++i)
+        b += string("file") + QByteArray(8, '\0');
+    b += QByteArray(16, '\x11') + string("lobby") + string("") + QByteArray(4, '\0');
+    if (v >= 1005)
+        b += QByteArray(4, '\0') + string("") + QByteArray(4, '\0');
+    return b;
 }
 
 BodyBuilder &BodyBuilder::i32(qint32 value)

@@ -45,11 +45,16 @@ public:
     int aiRules = 1;                // rules in the fourth AI block
     int zones = 0;
     int resources = 198;            // values in each player record (tagged headers)
+    // HD saves after 12.34: the lobby settings block before the AI flag, in
+    // this version (1000, 1004, 1005, 1006); two ratings per player or not.
+    int hdSettingsVersion = 1006;
+    bool hdRatings = true;
 
     // 1 vs 1: entry 0 empty (gaia), two players.
     static HeaderBuilder Duel(const QByteArray &a = "Alice", const QByteArray &b = "Bob");
 
     QByteArray build() const;
+    QByteArray hdSettingsBlock() const;
 
     // Offsets of interest in the last build (for damage tests).
     mutable qsizetype triggerMarkerEnd = 0;
