@@ -102,11 +102,15 @@ private Q_SLOTS:
         const QStringList keys{"file",        "ok",          "mapId",       "mapName",      "mapWidth",
                                "mapHeight",   "gameType",    "gameTypeName", "matchSize",   "matchSizeLabel",
                                "duration",    "povSlot",     "playerCount", "teamLabelA",   "teamLabelB",
-                               "preGameChat", "gameChat",    "players"};
+                               "preGameChat", "gameChat",    "players",      "version",     "saveVersion",
+                               "spectators"};
         QStringList sortedKeys = keys;
         sortedKeys.sort();
         QCOMPARE(g.keys(), sortedKeys);
         QCOMPARE(g.value(QStringLiteral("duration")).toString(), QStringLiteral("00:01:01"));
+        // The fixture's header carries no version tag.
+        QCOMPARE(g.value(QStringLiteral("version")).toString(), QString());
+        QCOMPARE(g.value(QStringLiteral("spectators")).toArray().size(), 0);
         QCOMPARE(g.value(QStringLiteral("teamLabelA")).toString(), QStringLiteral("AB"));
         QCOMPARE(g.value(QStringLiteral("matchSizeLabel")).toString(), QStringLiteral("1 vs 1"));
         QVERIFY(g.value(QStringLiteral("gameChat")).toString().contains(QStringLiteral("(00:01:01) Ann: hi\r\n")));
