@@ -90,7 +90,7 @@ private Q_SLOTS:
         QTest::addRow("custom map by its stored name")
             << duel << 0 << options(0, 0, false, true, " + ") << "Map: Custom Land\nAlice\nBob";
         QTest::addRow("unknown civilization shows empty brackets")
-            << QStringList { "A/0/1/1600", "B/19/2/1600" } << 9 << options(0, 1, false, false, " + ") << "A()\nB()";
+            << QStringList { "A/0/1/1600", "B/99/2/1600" } << 9 << options(0, 1, false, false, " + ") << "A()\nB()";
     }
     void describes()
     {
