@@ -81,7 +81,7 @@ void CSettings::ResetToDefaults()
     m_platformRM = SettingsDefault::PlataformRM;
     m_platformDM = SettingsDefault::PlataformDM;
     showChat = showChatTimes = showResign = analyzeScenario = true;
-    analyzeZip = analyzeRar = useEnglishMaps = true;
+    analyzeZip = analyzeRar = useEnglishMaps = watchFolder = true;
     deleteDirectly = false;
 }
 
@@ -115,6 +115,7 @@ void CSettings::Load()
     analyzeScenario = readInt(*store, SettingsKey::AnalyzeScenario, 1) != 0;
     analyzeZip = readInt(*store, SettingsKey::AnalyzeZip, 1) != 0;
     analyzeRar = readInt(*store, SettingsKey::AnalyzeRar, 1) != 0;
+    watchFolder = readInt(*store, SettingsKey::WatchFolder, 1) != 0;
 
     SetCurrentPath(ValidatePath(readString(*store, SettingsKey::CurrentPath, SaveGameFolder()), true));
 
@@ -136,6 +137,7 @@ void CSettings::SaveGeneral() const
     store->setValue(key(SettingsKey::AnalyzeScenario), int(analyzeScenario));
     store->setValue(key(SettingsKey::AnalyzeRar), int(analyzeRar));
     store->setValue(key(SettingsKey::AnalyzeZip), int(analyzeZip));
+    store->setValue(key(SettingsKey::WatchFolder), int(watchFolder));
     store->setValue(key(SettingsKey::WorkDirectory), WorkDirectory());
     store->setValue(key(SettingsKey::DeleteDirectly), int(deleteDirectly));
     store->setValue(key(SettingsKey::DateFormat), DateFormat());

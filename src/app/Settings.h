@@ -26,6 +26,7 @@ inline constexpr const char *ShowChatTimes = "ShowChatTimes";
 inline constexpr const char *AnalyzeScenario = "AnalyzeScenario";
 inline constexpr const char *AnalyzeZip = "AnalyzeZip";
 inline constexpr const char *AnalyzeRar = "AnalyzeRar";
+inline constexpr const char *WatchFolder = "WatchFolder";
 inline constexpr const char *CurrentPath = "CurrentPath";
 inline constexpr const char *DateFormat = "DateFormat";
 inline constexpr const char *PlataformRM = "Plataform_RM";
@@ -126,6 +127,8 @@ public:
     std::atomic<bool> analyzeScenario{true};
     std::atomic<bool> analyzeZip{true};
     std::atomic<bool> analyzeRar{true};
+    // New recordings of the shown folder appear in the list by themselves.
+    std::atomic<bool> watchFolder{true};
     std::atomic<bool> useEnglishMaps{true};
     std::atomic<bool> deleteDirectly{false};
 

@@ -43,6 +43,7 @@ CConfigGeneral::CConfigGeneral(QWidget *parent)
     , m_showResign(new QCheckBox(tr("Show Resign Messages"), this))
     , m_showChatTimes(new QCheckBox(tr("Show time in the Messages Chat"), this))
     , m_analyzeScenario(new QCheckBox(tr("Analyze"), this))
+    , m_watchFolder(new QCheckBox(tr("Show new recordings of the folder as they are saved"), this))
     , m_version10(new QLineEdit(this))
     , m_winePrefix(new QLineEdit(this))
     , m_wineCommand(new QLineEdit(this))
@@ -54,6 +55,7 @@ CConfigGeneral::CConfigGeneral(QWidget *parent)
     m_showResign->setObjectName(QStringLiteral("showResign"));
     m_showChatTimes->setObjectName(QStringLiteral("showChatTimes"));
     m_analyzeScenario->setObjectName(QStringLiteral("analyzeScenario"));
+    m_watchFolder->setObjectName(QStringLiteral("watchFolder"));
     m_version10->setObjectName(QStringLiteral("version10"));
     m_winePrefix->setObjectName(QStringLiteral("winePrefix"));
     m_wineCommand->setObjectName(QStringLiteral("wineCommand"));
@@ -114,6 +116,7 @@ CConfigGeneral::CConfigGeneral(QWidget *parent)
     scenario->addWidget(m_analyzeScenario);
     scenario->addStretch(1);
     showGrid->addLayout(scenario, 1, 1);
+    showGrid->addWidget(m_watchFolder, 2, 0, 1, 2);
 
     auto *warning = new QLabel(
         tr("The application may crash or not to work correctly, because the MGX structure isn't 100% well-known."),
@@ -164,6 +167,7 @@ void CConfigGeneral::load()
     m_showResign->setChecked(s.showResign);
     m_showChatTimes->setChecked(s.showChatTimes);
     m_analyzeScenario->setChecked(s.analyzeScenario);
+    m_watchFolder->setChecked(s.watchFolder);
     m_version10->setText(s.Version10Path());
     m_winePrefix->setText(s.WinePrefix());
     m_wineCommand->setText(s.WineCommand());
@@ -184,6 +188,7 @@ void CConfigGeneral::store()
     s.showResign = m_showResign->isChecked();
     s.showChatTimes = m_showChatTimes->isChecked();
     s.analyzeScenario = m_analyzeScenario->isChecked();
+    s.watchFolder = m_watchFolder->isChecked();
     s.SetVersion10Path(m_version10->text());
     if (!m_installed->isChecked())
         s.SetSaveGameFolder(m_saveGame->text());

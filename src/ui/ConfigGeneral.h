@@ -30,6 +30,7 @@ private:
     QCheckBox *m_showResign;
     QCheckBox *m_showChatTimes;
     QCheckBox *m_analyzeScenario;
+    QCheckBox *m_watchFolder;
     QLineEdit *m_version10;
     QLineEdit *m_winePrefix;
     QLineEdit *m_wineCommand;

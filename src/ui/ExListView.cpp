@@ -7,6 +7,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/DbSqlite.h"
 #include "explorer/FolderListing.h"
+#include "explorer/FolderWatch.h"
 #include "explorer/FullScan.h"
 #include "explorer/RowAnalysis.h"
 #include "explorer/RowSorting.h"
@@ -54,6 +55,7 @@ CommandState::Row stateRow(const CGameRow &row)
 CExListView::CExListView(QWidget *parent)
     : QTreeView(parent)
     , m_model(new CGameListModel(this))
+    , m_watch(new CFolderWatch(this))
 {
     setModel(m_model);
     setRootIsDecorated(false);
@@ -75,6 +77,38 @@ CExListView::CExListView(QWidget *parent)
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CExListView::onSelectionChanged);
     connect(this, &QAbstractItemView::activated, this, [this] { OpenSelected(); });
     connect(m_model, &CGameListModel::countersChanged, this, &CExListView::countersChanged);
+    connect(m_watch, &CFolderWatch::recordingReady, this, &CExListView::onWatchedRecording);
+    connect(m_watch, &CFolderWatch::entryRemoved, this, &CExListView::onWatchedEntryRemoved);
+}
+
+void CExListView::watchListedFolder()
+{
+    if (CSettings::Instance().watchFolder && !m_listedFolder.isEmpty())
+        m_watch->Watch(m_listedFolder);
+    else
+        m_watch->Stop();
+}
+
+void CExListView::onWatchedRecording(const CGameRow &row)
+{
+    const int existing = m_model->FindRow(row.fileName);
+    const bool wasKnown = existing >= 0 && m_model->Row(existing).IsKnown();
+    const bool added = m_model->PutRow(row);
+    m_model->SetCounters(m_model->FilesCounter() + (added ? 1 : 0),
+        qMax(0, m_model->GamesCounter() + (row.IsKnown() ? 1 : 0) - (wasKnown ? 1 : 0)));
+    updateState();
+}
+
+void CExListView::onWatchedEntryRemoved(const QString &fileName)
+{
+    const int index = m_model->FindRow(fileName);
+    if (index < 0)
+        return;
+    const CGameRow row = m_model->Row(index);
+    m_model->RemoveRow(fileName);
+    m_model->SetCounters(qMax(0, m_model->FilesCounter() - (row.isFile ? 1 : 0)),
+        qMax(0, m_model->GamesCounter() - (row.IsKnown() ? 1 : 0)));
+    updateState();
 }
 
 CExListView::~CExListView() = default;
@@ -214,6 +248,7 @@ void CExListView::Refresh(bool threaded)
         }
     }
     m_filling = false;
+    watchListedFolder();
     scrollToTop();
     updateState();
     if (!kept.isEmpty())

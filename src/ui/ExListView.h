@@ -9,7 +9,9 @@
 #include <memory>
 #include <optional>
 
+class CFolderWatch;
 class CGameListModel;
+struct CGameRow;
 class CRecordedGame;
 struct CGameRow;
 
@@ -100,8 +102,13 @@ private:
     void selectNames(const QStringList &names);
     void analyseRow(int row);
     void updateState();
+    // The watch of the listed folder: rows come and go without a refresh.
+    void watchListedFolder();
+    void onWatchedRecording(const CGameRow &row);
+    void onWatchedEntryRemoved(const QString &fileName);
 
     CGameListModel *m_model;
+    CFolderWatch *m_watch;
     CommandState m_state;
     bool m_filling = false;
     int m_generation = 0; // counts listings; late worker results name theirs

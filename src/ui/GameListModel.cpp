@@ -249,6 +249,35 @@ void CGameListModel::RemoveRows(const QStringList &names)
         reindex();
 }
 
+bool CGameListModel::PutRow(const CGameRow &data)
+{
+    const int existing = FindRow(data.fileName);
+    if (existing >= 0) {
+        CGameRow row = data;
+        row.ordinal = m_rows.at(existing).ordinal;
+        UpdateRow(existing, row);
+        return false;
+    }
+    CGameRow row = data;
+    row.ordinal = int(m_rows.size());
+    const auto at = std::upper_bound(m_rows.cbegin(), m_rows.cend(), row,
+        [this](const CGameRow &a, const CGameRow &b) { return RowSorting::CompareRows(a, b, m_sortKey) < 0; });
+    const int position = int(at - m_rows.cbegin());
+    beginInsertRows(QModelIndex(), position, position);
+    m_rows.insert(position, row);
+    reindex();
+    endInsertRows();
+    return true;
+}
+
+bool CGameListModel::RemoveRow(const QString &fileName)
+{
+    if (FindRow(fileName) < 0)
+        return false;
+    RemoveRows({fileName});
+    return true;
+}
+
 int CGameListModel::FindRow(const QString &fileName) const
 {
     return m_byName.value(fileName, -1);

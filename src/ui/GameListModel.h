@@ -39,6 +39,11 @@ public:
     // Takes out the rows of those names (entries deleted or moved away),
     // keeping the order of the others. Counters are the caller's.
     void RemoveRows(const QStringList &names);
+    // Adds a row where the current order puts it, or replaces the row of the
+    // same name. True when a row was added.
+    bool PutRow(const CGameRow &data);
+    // Removes the row of that name; false when there is none.
+    bool RemoveRow(const QString &fileName);
     // The row whose file has that name, -1 when none.
     int FindRow(const QString &fileName) const;
 

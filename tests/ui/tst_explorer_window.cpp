@@ -186,6 +186,30 @@ private Q_SLOTS:
         QCOMPARE(m_frame->FilesPaneText(), QStringLiteral(" Files: 2 "));
     }
 
+    void watchedFolderShowsNewRecordingsAndDropsDeletedOnes_data()
+    {
+        QTest::addColumn<bool>("watch");
+        QTest::newRow("watched") << true;
+        QTest::newRow("watch turned off") << false;
+    }
+    void watchedFolderShowsNewRecordingsAndDropsDeletedOnes()
+    {
+        QFETCH(bool, watch);
+        CSettings::Instance().watchFolder = watch;
+        QVERIFY(Fixture::Write(folderPath() + "first.mgx", duel("Ann", "Bob", 5)));
+        openWindow();
+        QVERIFY(Fixture::Write(folderPath() + "saved.mgx", duel("Cy", "Di", 5)));
+        QVERIFY(QFile::remove(folderPath() + "first.mgx"));
+        if (!watch) {
+            QTest::qWait(3000);
+            QCOMPARE(columnTexts(model(), CGameListModel::Name), (QStringList { "..", "first.mgx" }));
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(columnTexts(model(), CGameListModel::Name), (QStringList { "..", "saved.mgx" }), 10000);
+        QCOMPARE(model().Row(model().FindRow("saved.mgx")).viewName, QStringLiteral("Cy"));
+        QCOMPARE(m_frame->FilesPaneText(), QStringLiteral(" Files: 1 "));
+    }
+
     void selectingAnUnknownRecordingStoresAndShowsIt()
     {
         REQUIRE_CORPUS();
