@@ -83,7 +83,9 @@ CExListView::CExListView(QWidget *parent)
 
 void CExListView::watchListedFolder()
 {
-    if (CSettings::Instance().watchFolder && !m_listedFolder.isEmpty())
+    // The work directory of an opened archive changes only by our extraction.
+    const CSettings &settings = CSettings::Instance();
+    if (settings.watchFolder && !settings.BrowsingArchive() && !m_listedFolder.isEmpty())
         m_watch->Watch(m_listedFolder);
     else
         m_watch->Stop();
