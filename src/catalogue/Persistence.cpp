@@ -90,15 +90,18 @@ int storedMapId(CRecordedGame &game, CDbSQLite &db)
             game.mapId = 35;
         return game.mapId;
     }
+    // Maps of later versions have no id of their own in the catalogue: they
+    // are kept by name like custom maps, so they read back and search by name.
+    const QString name = game.mapName.isEmpty() ? game.GetMapName(true) : game.mapName;
     auto find = db.CreateStatement(QStringLiteral("SELECT Id_Map FROM maps WHERE Name = ?1"));
-    find->BindText(1, game.mapName);
+    find->BindText(1, name);
     if (find->NextRow()) {
         const int id = find->ColumnInt(0);
         find->Reset();
         return id;
     }
     auto insert = db.CreateStatement(QStringLiteral("INSERT INTO maps VALUES (NULL, ?1)"));
-    insert->BindText(1, game.mapName);
+    insert->BindText(1, name);
     return insert->Execute() ? int(db.LastInsertId()) : 0;
 }
 

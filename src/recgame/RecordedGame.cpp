@@ -56,8 +56,11 @@ QString CRecordedGame::GetMapName(bool english) const
         return english ? LoadString(StringId::EnglishMapNameBase + id) : LoadString(StringId::MapNameBase + id);
     }
     // Later versions' maps; a custom map (44) keeps the name its
-    // instructions give.
-    if (mapId > 35 && mapId != 44 && mapName.isEmpty()) {
+    // instructions give. Only a recording of a later version has those ids:
+    // in the catalogue 49 and 50 are the rows of unnamed maps, and The Age
+    // of Kings numbers its maps differently.
+    const bool laterIds = !version.classicLayout() && version.family() != CGameVersion::Family::AgeOfKings;
+    if (laterIds && mapId > 35 && mapId != 44 && mapName.isEmpty()) {
         const int id = StringId::LaterMapNameBase + mapId;
         const QString name = english ? SourceString(id) : LoadString(id);
         if (!name.isEmpty())

@@ -30,7 +30,7 @@ QList<CSearchChoice> Maps(CDbSQLite *db)
 QList<CSearchChoice> Civilizations()
 {
     QList<CSearchChoice> civilizations;
-    for (int id = 1; id <= 18; ++id)
+    for (int id = 1; id <= CRecordedGame::kLastCivilization; ++id)
         civilizations.append({ CRecordedGame::CivilizationName(id), id, {} });
     return civilizations;
 }

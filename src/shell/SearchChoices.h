@@ -20,7 +20,7 @@ namespace SearchChoices {
 // Arabia to Nomad (9..33), Blind Random (35), then the custom maps the
 // catalogue has stored, by name (read through db; none when db is null).
 QList<CSearchChoice> Maps(CDbSQLite *db);
-QList<CSearchChoice> Civilizations(); // 1..18
+QList<CSearchChoice> Civilizations(); // every named civilization, by id
 QList<CSearchChoice> GameTypes(); // 0..8
 // Fifteen ten-minute ranges, "00:00 - 00:09" to "02:20 - 02:29".
 QList<CSearchChoice> Durations();

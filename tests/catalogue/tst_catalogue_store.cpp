@@ -55,6 +55,25 @@ private Q_SLOTS:
         CRecordedGame loaded;
         QVERIFY(Catalogue::LoadSummaryById(loaded, c1.catalogueId, *m_db));
         QCOMPARE(loaded.GetMapName(false), QStringLiteral("Dry Arabia"));
+
+        // Later versions' maps are kept by their name: two maps, two names,
+        // each read back as it was (not the empty divider row).
+        for (int later : { 60, 36, 60 }) {
+            CRecordedGame unstored = Game("later.mgx2", 0, { { "A" }, { "B", 2, 1, 2 } }, 1, later);
+            const float hdSave = 12.2f;
+            unstored.version = CGameVersion::Detect(
+                QByteArray("VER 9.4\0", 8) + QByteArray(reinterpret_cast<const char *>(&hdSave), 4), {});
+            const QString name = unstored.GetMapName(true);
+            QVERIFY2(!name.isEmpty(), qPrintable(QString::number(later)));
+            CRecordedGame stored = store(unstored);
+            const int storedId = Count(*m_db, "SELECT Id_Map FROM recgame WHERE Id_Rec_Game = ?1", { stored.catalogueId });
+            QVERIFY(storedId > 50);
+            QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM maps WHERE Id_Map = ?1 AND Name = ?2", { storedId, name }), 1);
+            CRecordedGame back;
+            QVERIFY(Catalogue::LoadSummaryById(back, stored.catalogueId, *m_db));
+            QCOMPARE(back.GetMapName(true), name);
+        }
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM maps"), maps + 3);
     }
 
     void newPlayerRatingAndAverage()
@@ -216,7 +235,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("file");
         for (const char *f : { "aoc-1.0c.mgx", "aoc-1.0.mgx", "coop.mgx", "hd-8players.mgx", "up1.4.mgz",
-                 "scenario-with-messages.mgz", "hd-coop-chat.mgx2" })
+                 "scenario-with-messages.mgz", "hd-coop-chat.mgx2", "aok.mgl", "up1.5.mgz", "hd-ai.mgx2",
+                 "hd-4x.msx2", "hd-casters.mgx2" })
             QTest::addRow("%s", f) << QString::fromLatin1(f);
     }
     void corpusRecordingsRoundTrip()
@@ -241,6 +261,26 @@ private Q_SLOTS:
         for (int s = 1; s <= 8; ++s)
             used += game.players[s].number > 0 ? 1 : 0;
         QVERIFY(full.playerCount >= 1 && full.playerCount <= used);
+
+        // Every player has a row with the civilization and colour read;
+        // spectators are nobody's player row.
+        QCOMPARE(Count(*m_db, "SELECT COUNT(*) FROM recgame_players WHERE Id_Rec_Game = ?1", { game.catalogueId }), used);
+        for (int s = 1; s <= 8; ++s) {
+            const CPlayer &p = game.players[s];
+            if (p.number <= 0)
+                continue;
+            QCOMPARE(Count(*m_db,
+                         "SELECT COUNT(*) FROM recgame_players rp JOIN players p ON p.Id_Player = rp.Id_Player "
+                         "WHERE rp.Id_Rec_Game = ?1 AND p.Nick = ?2 AND rp.Id_Civilization = ?3 AND rp.Id_Color = ?4",
+                         { game.catalogueId, p.name, p.civilization, p.colour }),
+                1);
+        }
+        for (const QString &spectator : game.spectators)
+            QCOMPARE(Count(*m_db,
+                         "SELECT COUNT(*) FROM recgame_players rp JOIN players p ON p.Id_Player = rp.Id_Player "
+                         "WHERE rp.Id_Rec_Game = ?1 AND p.Nick = ?2",
+                         { game.catalogueId, spectator }),
+                0);
     }
 };
 

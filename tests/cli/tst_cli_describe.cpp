@@ -47,6 +47,12 @@ private Q_SLOTS:
         other.mapId = 10; // Archipelago
         other.entries[1].civilization = 11; // Vikings
         QVERIFY(Fixture::Write(file("other.mgx"), Fixture::Recording(other.build(), BodyBuilder().timeStep(1200000).build())));
+        HeaderBuilder hd = HeaderBuilder::Duel("Eve", "Finn");
+        hd.versionTag = "VER 9.4";
+        hd.saveVersion = 12.2f;
+        hd.mapId = 60; // Hamburger, a map of later versions
+        hd.entries[1].civilization = 19; // Italians
+        QVERIFY(Fixture::Write(file("hd.mgx2"), Fixture::Recording(hd.build(), BodyBuilder().timeStep(600000).build())));
         QVERIFY(Fixture::Write(file("broken.mgx"), "garbage"));
     }
 
@@ -139,7 +145,9 @@ private Q_SLOTS:
                                              << QStringList { "duel.mgx", "other.mgx" };
         QTest::addRow("map by name") << QStringList { "--map", "Arabia" } << QStringList { "duel.mgx" };
         QTest::addRow("game type by name") << QStringList { "--type", "random map" }
-                                           << QStringList { "duel.mgx", "other.mgx" };
+                                           << QStringList { "duel.mgx", "hd.mgx2", "other.mgx" };
+        QTest::addRow("later civilization by name") << QStringList { "--civ", "Italians" } << QStringList { "hd.mgx2" };
+        QTest::addRow("later map by name") << QStringList { "--map", "Hamburger" } << QStringList { "hd.mgx2" };
         QTest::addRow("no deathmatch") << QStringList { "--type", "DeathMatch" } << QStringList {};
     }
     void searchTakesNames()

@@ -333,12 +333,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("civilizationName");
         QTest::addColumn<int>("mapId");
         QTest::addColumn<QString>("mapName");
-        QTest::addRow("first of each") << 19 << "Italians" << 36 << "Mideast";
-        QTest::addRow("koreans and nomad stay") << 18 << "Koreans" << 33 << "Nomad";
-        QTest::addRow("last of each") << 31 << "Vietnamese" << 105 << "The Eye";
-        QTest::addRow("hd map") << 23 << "Slavs" << 60 << "Hamburger";
-        QTest::addRow("unknown ids") << 32 << "" << 65 << "";
-        QTest::addRow("custom map keeps its own name") << 0 << "" << 44 << "from the instructions";
+        QTest::addColumn<QByteArray>("header");
+        const QByteArray hd = versionHeader("VER 9.4", 12.2f);
+        QTest::addRow("first of each") << 19 << "Italians" << 36 << "Mideast" << hd;
+        QTest::addRow("koreans and nomad stay") << 18 << "Koreans" << 33 << "Nomad" << hd;
+        QTest::addRow("last of each") << 31 << "Vietnamese" << 105 << "The Eye" << hd;
+        QTest::addRow("hd map") << 23 << "Slavs" << 60 << "Hamburger" << hd;
+        QTest::addRow("userpatch 1.5 map") << 23 << "Slavs" << 60 << "Hamburger" << versionHeader("VER 9.F", 11.76f);
+        QTest::addRow("unknown ids") << 32 << "" << 65 << "" << hd;
+        QTest::addRow("custom map keeps its own name") << 0 << "" << 44 << "from the instructions" << hd;
+        // The catalogue's rows of unnamed maps (49, 50) and The Age of Kings'
+        // own numbering are not later versions' maps.
+        QTest::addRow("catalogue's unnamed map") << 0 << "" << 49 << "" << QByteArray();
+        QTest::addRow("conquerors id past 35") << 0 << "" << 49 << "" << versionHeader("VER 9.4", 11.76f);
+        QTest::addRow("age of kings id past 35") << 0 << "" << 36 << "" << versionHeader("VER 9.3", 11.5f);
     }
 
     void laterNames()
@@ -347,8 +355,10 @@ private Q_SLOTS:
         QFETCH(QString, civilizationName);
         QFETCH(int, mapId);
         QFETCH(QString, mapName);
+        QFETCH(QByteArray, header);
         QCOMPARE(CRecordedGame::CivilizationName(civilization), civilizationName);
         CRecordedGame game;
+        game.version = CGameVersion::Detect(header, Le32(4) + Le32(500));
         game.mapId = mapId;
         if (mapId == 44)
             game.mapName = QStringLiteral("from the instructions");
