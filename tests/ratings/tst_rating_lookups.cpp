@@ -292,8 +292,14 @@ private Q_SLOTS:
         QVERIFY2(!job->error.isEmpty() && job->error.contains(error), qPrintable(job->error));
         QVERIFY2(TestEnv::logText().contains(log), qPrintable(TestEnv::logText()));
         QCOMPARE(seatsText(storedSeats(id)), seatsText(seats));
-        if (QByteArray(QTest::currentDataTag()) == "redirect loop")
-            QCOMPARE(service.Requests().size(), 1 + CHttpLimits::kDefaultRedirects);
+        // The loop ends after the allowed redirects. Qt sends a request once
+        // more when the kept-alive connection it chose was closed meanwhile
+        // (seen on a loaded machine), so one extra request is no fault.
+        if (QByteArray(QTest::currentDataTag()) == "redirect loop") {
+            const qsizetype requests = service.Requests().size();
+            QVERIFY2(requests >= 1 + CHttpLimits::kDefaultRedirects && requests <= 2 + CHttpLimits::kDefaultRedirects,
+                qPrintable(QString::number(requests)));
+        }
     }
 
     void refusedConnection()
