@@ -1,0 +1,186 @@
+// Measures what `vellumcast-cli analyze --json` costs as a whole process
+// against the floor of getting the bytes: reading each file and inflating its
+// header in this process, nothing else. The floor is timed twice: with fresh
+// buffers for each file (ReadAndInflate, as the other benchmarks do) and with
+// buffers kept from file to file (ReadAndInflateInto), the lower of the two
+// and the one the goal is held against. Each round times both floors over the
+// file list, then runs the command over the same list (its output goes to
+// /dev/null); rounds alternate so that a busy machine slows all alike. The
+// file list is the folder's recordings repeated --copies times, so that the
+// start-up of the process (Qt, settings, string tables) weighs like it does
+// over a real folder of a few hundred games rather than over a dozen.
+//
+//   bench_cli [FOLDER] [--rounds N] [--copies N] [--cli PATH] [-- EXTRA CLI ARGS]
+//
+// FOLDER defaults to the shared corpus beside the repository; the command to
+// the vellumcast-cli beside this program.
+
+#include "BenchFloor.h"
+#include "recgame/RecordingFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#ifndef VELLUMCAST_SOURCE_DIR
+#define VELLUMCAST_SOURCE_DIR "."
+#endif
+
+namespace {
+
+struct Round
+{
+    double freshMs = 0;
+    double floorMs = 0;
+    double cliMs = 0;
+    double cliCpuMs = 0;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double childrenCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: bench_cli [FOLDER] [--rounds N] [--copies N] [--cli PATH] [-- EXTRA CLI ARGS]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QString folder = QStringLiteral(VELLUMCAST_SOURCE_DIR "/../shared/corpus");
+    QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/vellumcast-cli");
+    int rounds = 5;
+    int copies = 10;
+    QStringList extra;
+    const QStringList args = app.arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        const auto number = [&](int *out) {
+            bool ok = false;
+            *out = i + 1 < args.size() ? args[++i].toInt(&ok) : 0;
+            return ok && *out >= 1;
+        };
+        if (args[i] == QLatin1String("--rounds")) {
+            if (!number(&rounds))
+                return usage();
+        } else if (args[i] == QLatin1String("--copies")) {
+            if (!number(&copies))
+                return usage();
+        } else if (args[i] == QLatin1String("--cli") && i + 1 < args.size()) {
+            cli = args[++i];
+        } else if (args[i] == QLatin1String("--")) {
+            extra = args.mid(i + 1);
+            break;
+        } else if (args[i].startsWith(QLatin1Char('-'))) {
+            return usage();
+        } else {
+            folder = args[i];
+        }
+    }
+
+    QStringList once;
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(RecordingFiles::NameFilters(), QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &info : entries)
+        once << info.absoluteFilePath();
+    if (once.isEmpty()) {
+        std::fprintf(stderr, "no recordings in %s\n", qPrintable(QDir(folder).absolutePath()));
+        return 1;
+    }
+    QStringList files;
+    for (int c = 0; c < copies; ++c)
+        files += once;
+    const QStringList cliArgs = QStringList{QStringLiteral("analyze"), QStringLiteral("--json")} + extra + files;
+    std::printf("%lld recordings x %d copies = %lld files; %d rounds; %s %s ... (%lld args)\n",
+                static_cast<long long>(once.size()), copies, static_cast<long long>(files.size()), rounds,
+                qPrintable(cli), qPrintable(cliArgs.mid(0, 2 + extra.size()).join(QLatin1Char(' '))),
+                static_cast<long long>(cliArgs.size()));
+
+    const auto runCli = [&]() {
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start(cli, cliArgs);
+        process.waitForFinished(-1);
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() <= 1;
+    };
+
+    // One untimed pass fills the page cache and checks that the command runs.
+    qint64 sink = 0;
+    qint64 keptSink = 0;
+    FloorBuffers kept;
+    for (const QString &path : files) {
+        sink += ReadAndInflate(path);
+        keptSink += ReadAndInflateInto(path, kept);
+    }
+    if (!runCli()) {
+        std::fprintf(stderr, "%s did not run\n", qPrintable(cli));
+        return 1;
+    }
+
+    std::vector<Round> measured;
+    QElapsedTimer timer;
+    for (int r = 0; r < rounds; ++r) {
+        Round round;
+        timer.start();
+        for (const QString &path : files)
+            sink += ReadAndInflate(path);
+        round.freshMs = double(timer.nsecsElapsed()) / 1e6;
+        timer.start();
+        for (const QString &path : files)
+            keptSink += ReadAndInflateInto(path, kept);
+        round.floorMs = double(timer.nsecsElapsed()) / 1e6;
+        const double cpuBefore = childrenCpuMs();
+        timer.start();
+        runCli();
+        round.cliMs = double(timer.nsecsElapsed()) / 1e6;
+        round.cliCpuMs = childrenCpuMs() - cpuBefore;
+        measured.push_back(round);
+        std::printf("round %d: floor fresh %8.1f ms  kept %8.1f ms   cli %8.1f ms (cpu %8.1f ms)   ratio %.3f\n",
+                    r + 1, round.freshMs, round.floorMs, round.cliMs, round.cliCpuMs, round.cliMs / round.floorMs);
+    }
+
+    std::vector<double> ratios;
+    std::vector<double> freshRatios;
+    std::vector<double> freshes;
+    std::vector<double> floors;
+    std::vector<double> clis;
+    for (const Round &round : measured) {
+        ratios.push_back(round.cliMs / round.floorMs);
+        freshRatios.push_back(round.cliMs / round.freshMs);
+        freshes.push_back(round.freshMs);
+        floors.push_back(round.floorMs);
+        clis.push_back(round.cliMs);
+    }
+    const double n = double(files.size());
+    std::printf("median: floor fresh %.1f ms (%.2f ms a file), floor kept %.1f ms (%.2f ms a file), cli %.1f ms "
+                "(%.2f ms a file)\n",
+                median(freshes), median(freshes) / n, median(floors), median(floors) / n, median(clis),
+                median(clis) / n);
+    std::printf("median ratio cli / floor with fresh buffers: %.3f\n", median(freshRatios));
+    std::printf("median ratio cli / floor with kept buffers: %.3f (goal <= 1.25)\n", median(ratios));
+    std::printf("(checksums %lld %lld)\n", static_cast<long long>(sink), static_cast<long long>(keptSink));
+    return 0;
+}
