@@ -5,18 +5,22 @@
 #include "recgame/Minimap.h"
 #include "recgame/RecordedGame.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
+
+#include <optional>
 
 namespace {
 
 // Reads and analyses one file the way the explorer does for a selection. A
 // file that passes the length checks but whose header does not inflate still
-// counts as read: its record simply keeps its defaults.
-bool readAndAnalyze(const QString &path, CRecordedGame &game, QString *reason)
+// counts as read: its record simply keeps its defaults. The record starts
+// afresh but keeps its buffers, so one record serves a whole list of files.
+bool readAndAnalyze(const QString &path, CRecordedGame &game, QString *reason, bool readTerrain)
 {
+    game.Reset();
     if (!QFileInfo(path).isFile()) {
         *reason = QFileInfo::exists(path) ? QStringLiteral("not a file") : QStringLiteral("no such file");
         return false;
@@ -26,10 +30,58 @@ bool readAndAnalyze(const QString &path, CRecordedGame &game, QString *reason)
         *reason = game.ReadError();
         return false;
     }
-    game.Analyze(true);
+    game.Analyze(readTerrain);
     game.BuildTeamLabels();
     return true;
 }
+
+// Writes a JSON array to standard output one element at a time, laid out
+// byte for byte as QJsonDocument::Indented lays out the whole array. Memory
+// then does not grow with the number of files, and the text goes out as the
+// UTF-8 it is made in rather than through the text stream's conversions.
+class JsonArrayOut
+{
+public:
+    JsonArrayOut()
+    {
+        Out().flush();
+        m_out.open(stdout, QIODevice::WriteOnly);
+        m_out.write("[\n");
+    }
+
+    void append(const QJsonObject &element)
+    {
+        if (m_count++ > 0)
+            m_out.write(",\n");
+        // An element is indented one level deeper than on its own. JSON text
+        // has no raw line breaks inside strings, so every line is a line of
+        // the layout.
+        const QByteArray alone = QJsonDocument(element).toJson(QJsonDocument::Indented);
+        m_line.clear();
+        for (qsizetype start = 0; start < alone.size();) {
+            qsizetype end = alone.indexOf('\n', start);
+            if (end < 0)
+                end = alone.size();
+            if (start > 0)
+                m_line += '\n';
+            m_line += "    ";
+            m_line += QByteArrayView(alone).sliced(start, end - start);
+            start = end + 1;
+        }
+        m_out.write(m_line);
+    }
+
+    ~JsonArrayOut()
+    {
+        m_out.write(m_count > 0 ? "\n]\n" : "]\n");
+        m_out.flush();
+    }
+
+private:
+    QFile m_out;
+    QByteArray m_line;
+    qsizetype m_count = 0;
+};
 
 } // namespace
 
@@ -73,22 +125,24 @@ int RunAnalyze(const QStringList &args)
     }
 
     bool allRead = true;
-    QJsonArray results;
+    std::optional<JsonArrayOut> results;
+    if (json)
+        results.emplace();
+    CRecordedGame game;
     for (const QString &file : files) {
-        CRecordedGame game;
         QString reason;
-        const bool ok = readAndAnalyze(file, game, &reason);
+        // Neither summary shows the terrain.
+        const bool ok = readAndAnalyze(file, game, &reason, false);
         allRead = allRead && ok;
         if (json) {
-            results.append(ok ? RecordPrinter::ToJson(file, game) : RecordPrinter::FailureJson(file, reason));
+            results->append(ok ? RecordPrinter::ToJson(file, game) : RecordPrinter::FailureJson(file, reason));
         } else if (ok) {
             Out() << "== " << file << "\n" << RecordPrinter::ToText(game) << "\n";
         } else {
             Out() << "== " << file << "\nerror: " << reason << "\n\n";
         }
     }
-    if (json)
-        Out() << QJsonDocument(results).toJson(QJsonDocument::Indented);
+    results.reset();
     return allRead ? ExitCode::Ok : ExitCode::Failure;
 }
 
@@ -100,7 +154,7 @@ int RunMinimap(const QStringList &args)
     }
     CRecordedGame game;
     QString reason;
-    if (!readAndAnalyze(args[0], game, &reason)) {
+    if (!readAndAnalyze(args[0], game, &reason, true)) {
         Err() << "minimap: " << args[0] << ": " << reason << "\n";
         return ExitCode::Failure;
     }

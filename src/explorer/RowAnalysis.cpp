@@ -13,8 +13,9 @@ namespace RowAnalysis {
 bool AnalyzeFile(const QString &path, CRecordedGame &game, QString *reason, bool readTerrain)
 {
     // A record reused from an earlier game would carry that game's catalogue
-    // ids into the store; the analysis starts from an empty one.
-    game = CRecordedGame();
+    // ids into the store; the analysis starts from an empty one (its buffers
+    // kept for this file).
+    game.Reset();
     QString why;
     if (!QFileInfo(path).isFile()) {
         why = QStringLiteral("no such file");

@@ -9,3 +9,8 @@
 // at `limit` bytes: a few kilobytes of hostile input could otherwise inflate
 // to gigabytes.
 QByteArray InflateHeader(QByteArrayView compressed, qint64 limit);
+
+// The same inflate into `out`, whose content it replaces. Its capacity is
+// used as it is, so a buffer kept from one recording to the next grows only
+// when a header is larger than every earlier one.
+void InflateHeaderInto(QByteArrayView compressed, qint64 limit, QByteArray &out);

@@ -39,9 +39,23 @@ QString trimmedUnderscoresAndSpace(QString label)
 
 } // namespace
 
-CRecordedGame::CRecordedGame()
+CRecordedGame::CRecordedGame() = default;
+
+void CRecordedGame::Reset()
 {
-    terrain.fill(0);
+    QByteArray keptHeader = std::move(header);
+    QByteArray keptBody = std::move(body);
+    QByteArray keptCompressed = std::move(m_compressed);
+    QByteArray keptEarly = std::move(m_early);
+    *this = CRecordedGame();
+    // Emptied at once: a reset record must not hand the last file's bytes
+    // to an analysis.
+    keptHeader.resize(0);
+    keptBody.resize(0);
+    header = std::move(keptHeader);
+    body = std::move(keptBody);
+    m_compressed = std::move(keptCompressed);
+    m_early = std::move(keptEarly);
 }
 
 QString CRecordedGame::FileName() const

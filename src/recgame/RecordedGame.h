@@ -30,12 +30,21 @@ public:
 
     CRecordedGame();
     virtual ~CRecordedGame() = default;
+    CRecordedGame(const CRecordedGame &) = default;
+    CRecordedGame(CRecordedGame &&) noexcept = default;
+    CRecordedGame &operator=(const CRecordedGame &) = default;
+    CRecordedGame &operator=(CRecordedGame &&) noexcept = default;
+
+    // Back to the state of a new record, with the capacity of its byte
+    // buffers kept for the next file read into it (see ReadFile).
+    void Reset();
 
     // --- reading (RecordedGameFile.cpp)
     // Stores the path; when the file opens, its length (low 32 bits) too.
     void SetFile(const QString &path);
     // Reads the file: date, inflated header, body. False (and a log entry)
     // when it cannot be opened or its header length does not fit the file.
+    // The buffers of the previous file are reused, up to a size.
     bool ReadFile();
     // The reason of the last ReadFile failure, for callers that show it.
     QString ReadError() const { return m_readError; }
@@ -44,6 +53,9 @@ public:
     static qint64 FileDate(const QFileInfo &info);
 
     // --- parsing (HeaderParser.cpp, BodyScan.cpp)
+    // Without readTerrain the tiles are not copied (the terrain stays filled
+    // with one id); every other field is the same. For callers that never
+    // draw the minimap.
     void Analyze(bool readTerrain);
     void Reanalyze(bool scanBody);
 
@@ -106,5 +118,11 @@ private:
     void completePartners(bool byFeudalTime);
     void readPreGameChat(qsizetype from);
 
+    void releaseScratch();
+
     QString m_readError;
+    // Reading's own buffers, kept between files: the compressed header and
+    // the second inflate of The Age of Kings' header place.
+    QByteArray m_compressed;
+    QByteArray m_early;
 };

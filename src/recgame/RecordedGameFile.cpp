@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr const char *kUnit = "RecordedGame";
@@ -20,10 +23,42 @@ constexpr qint64 kMaxInflatedHeader = 256LL * 1024 * 1024;
 constexpr qint64 kMaxFileSize = 1024LL * 1024 * 1024;
 constexpr char kVersionTag[] = "VER ";
 
+// Buffers up to this capacity are kept from one file to the next; a larger
+// one (a rare giant recording) is given back at once.
+constexpr qsizetype kKeptCapacity = 16 * 1024 * 1024;
+
 quint32 le32(const char *p)
 {
     const auto *u = reinterpret_cast<const unsigned char *>(p);
     return quint32(u[0]) | (quint32(u[1]) << 8) | (quint32(u[2]) << 16) | (quint32(u[3]) << 24);
+}
+
+void releaseIfLarge(QByteArray &buffer)
+{
+    if (buffer.capacity() > kKeptCapacity)
+        buffer = QByteArray();
+}
+
+// Empties the buffer keeping its capacity, unless that is too large to keep
+// or it is shared with a copy of the record.
+void emptyForReuse(QByteArray &buffer)
+{
+    if (buffer.isDetached() && buffer.capacity() <= kKeptCapacity)
+        buffer.resize(0);
+    else
+        buffer = QByteArray();
+}
+
+// Gives the buffer `size` bytes of unspecified content. When its capacity
+// is too small it is replaced rather than grown, so the old bytes are not
+// copied, with some room so that slightly larger files that follow fit.
+void sizeForReuse(QByteArray &buffer, qint64 size)
+{
+    if (!buffer.isDetached() || size > buffer.capacity()) {
+        buffer = QByteArray();
+        buffer.reserve(qsizetype(std::min(size + size / 4, kMaxFileSize)));
+    }
+    buffer.resize(qsizetype(size));
 }
 
 } // namespace
@@ -45,12 +80,15 @@ void CRecordedGame::SetFile(const QString &path)
 
 bool CRecordedGame::ReadFile()
 {
-    header.clear();
-    body.clear();
+    // The buffers of the last file are emptied, not freed: a record read
+    // again and again (a command over many files, a scan) keeps their
+    // capacity instead of allocating and faulting in new pages each time.
+    emptyForReuse(header);
+    emptyForReuse(body);
     m_readError.clear();
 
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         m_readError = QStringLiteral("cannot open the file (%1)").arg(file.errorString());
         Log::Write(QStringLiteral("Error opening recorded game file: %1\r\n").arg(filePath)
                    + Log::CodeFile(kUnit, __LINE__));
@@ -72,23 +110,42 @@ bool CRecordedGame::ReadFile()
         return false;
     }
 
-    const QByteArray compressed = file.read(headerLength - 8);
-    QByteArray rest = file.readAll();
-    if (compressed.size() != qsizetype(headerLength - 8) || rest.size() != fileLength - qint64(headerLength)) {
+    // The compressed header goes after the last four bytes of the prefix, so
+    // that both places it may start at are views of the one buffer.
+    const qint64 compressedLength = qint64(headerLength) - 8;
+    const qint64 bodyLength = fileLength - qint64(headerLength);
+    sizeForReuse(m_compressed, 4 + compressedLength);
+    std::memcpy(m_compressed.data(), prefix + 4, 4);
+    sizeForReuse(body, bodyLength);
+    char beyond = 0;
+    // A file that changed length since it was opened (a game still writing
+    // it) is not read in part: it ends exactly where its size said.
+    const bool complete = file.read(m_compressed.data() + 4, compressedLength) == compressedLength
+                          && file.read(body.data(), bodyLength) == bodyLength && file.read(&beyond, 1) == 0;
+    if (!complete) {
+        emptyForReuse(body);
+        releaseScratch();
         m_readError = QStringLiteral("the file could not be read completely");
         Log::Write(QStringLiteral("Error opening recorded game file: %1\r\n").arg(filePath)
                    + Log::CodeFile(kUnit, __LINE__));
         return false;
     }
-    header = InflateHeader(compressed, kMaxInflatedHeader);
+    const QByteArrayView compressed = QByteArrayView(m_compressed).sliced(4);
+    InflateHeaderInto(compressed, kMaxInflatedHeader, header);
     // The Age of Kings writes the header length alone before the compressed
     // header, which so starts four bytes earlier. Tried only when the usual
     // place does not give a versioned header, and kept only when it does.
     if (!header.startsWith(kVersionTag)) {
-        QByteArray early = InflateHeader(QByteArray(prefix + 4, 4) + compressed, kMaxInflatedHeader);
-        if (early.startsWith(kVersionTag))
-            header = std::move(early);
+        InflateHeaderInto(QByteArrayView(m_compressed), kMaxInflatedHeader, m_early);
+        if (m_early.startsWith(kVersionTag))
+            header.swap(m_early);
     }
-    body = std::move(rest);
+    releaseScratch();
     return true;
+}
+
+void CRecordedGame::releaseScratch()
+{
+    releaseIfLarge(m_compressed);
+    releaseIfLarge(m_early);
 }

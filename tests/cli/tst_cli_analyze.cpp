@@ -1,6 +1,7 @@
 #include "FixtureWriter.h"
 #include "TestEnv.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -121,6 +122,42 @@ private Q_SLOTS:
         QCOMPARE(p1.value(QStringLiteral("name")).toString(), QStringLiteral("[AB]Ann"));
         QCOMPARE(p1.value(QStringLiteral("civilizationName")).toString(), QStringLiteral("Britons"));
         QCOMPARE(p1.keys().size(), 14);
+    }
+
+    // One record serves a whole list of files and the array is written as it
+    // goes: the output over a list is the array of each file's own output,
+    // laid out as one JSON document lays it out.
+    void listGivesWhatEachFileGivesAlone_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addRow("one file") << QStringList{"aoc-1.0c.mgx"};
+        QTest::addRow("versions, large to small")
+            << QStringList{"hd-4x.msx2", "aok.mgl", "up1.5.mgz", "hd-casters.mgx2", "good.mgx"};
+        QTest::addRow("damaged between good ones")
+            << QStringList{"hd-8players.mgx", "truncated.mgx", "coop.mgx", "missing.mgx", "aoc-1.0.mgx", "good.mgx",
+                           "scenario-with-messages.mgz"};
+        QTest::addRow("failures only") << QStringList{"missing.mgx", "truncated.mgx"};
+    }
+
+    void listGivesWhatEachFileGivesAlone()
+    {
+        REQUIRE_CORPUS();
+        QFETCH(QStringList, names);
+        fixture(QStringLiteral("good.mgx"),
+                Fixture::Recording(HeaderBuilder::Duel("Ann", "Bo").build(),
+                                   BodyBuilder().timeStep(61000).chat("@#1Ann: hi").build()));
+        fixture(QStringLiteral("truncated.mgx"),
+                Fixture::Recording(HeaderBuilder::Duel().build(), QByteArray()).left(100));
+        QStringList files;
+        for (const QString &name : names) {
+            const QString corpus = TestEnv::corpusFile(name);
+            files << (QFileInfo::exists(corpus) ? corpus : m_env.file(name));
+        }
+        QJsonArray alone;
+        for (const QString &file : files)
+            alone.append(jsonOf(runCli({"analyze", "--json", file}))[0]);
+        const Run run = runCli(QStringList{"analyze", "--json"} + files);
+        QCOMPARE(run.out, QJsonDocument(alone).toJson(QJsonDocument::Indented));
     }
 
     void optionsReachTheAnalysis()
