@@ -307,7 +307,6 @@ void CRecordedGame::Analyze(bool readTerrain)
         int matched = 0;
         int slot = 0;
         qint64 p = std::max<qint64>(start, 2);
-        const char *data = header.constData();
         const auto nextActiveSlot = [&]() {
             ++slot;
             while (slot <= 8 && !players[slot].active)
@@ -329,11 +328,10 @@ void CRecordedGame::Analyze(bool readTerrain)
             // The length field and the name are searched together: the longer
             // pattern lets the search skip further, and a hit needs no check.
             const QByteArray pattern = withLengthField(name);
-            const void *hit = memmem(data + p - 2, size_t(markers.m - (p - 2)), pattern.constData(),
-                                     size_t(pattern.size()));
-            if (!hit)
+            const qint64 hit = h.find(p - 2, markers.m, pattern.constData(), pattern.size());
+            if (hit < 0)
                 break;
-            p = static_cast<const char *>(hit) - data + 2;
+            p = hit + 2;
             if (!nextActiveSlot())
                 break;
             const qint64 n = name.size();
