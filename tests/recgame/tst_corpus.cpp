@@ -1,3 +1,4 @@
+#include "CorpusGame.h"
 #include "TestEnv.h"
 
 #include "app/Settings.h"
@@ -6,17 +7,6 @@
 #include <QTest>
 
 namespace {
-
-CRecordedGame analyzeCorpus(const QString &name)
-{
-    CRecordedGame game;
-    game.SetFile(TestEnv::corpusFile(name));
-    if (!game.ReadFile())
-        qWarning("could not read %s", qPrintable(name));
-    game.Analyze(true);
-    game.BuildTeamLabels();
-    return game;
-}
 
 QStringList names(const CRecordedGame &game)
 {
@@ -83,7 +73,7 @@ private Q_SLOTS:
         QFETCH(int, povSlot);
         QFETCH(int, matchSize);
         QFETCH(QStringList, players);
-        const CRecordedGame game = analyzeCorpus(file);
+        const CRecordedGame game = AnalyzedCorpusGame(file);
         QCOMPARE(game.mapId, mapId);
         QCOMPARE(game.GetMapName(false), mapName);
         QCOMPARE(game.gameType, gameType);
@@ -96,7 +86,7 @@ private Q_SLOTS:
 
     void duelDetails()
     {
-        const CRecordedGame game = analyzeCorpus(QStringLiteral("aoc-1.0c.mgx"));
+        const CRecordedGame game = AnalyzedCorpusGame(QStringLiteral("aoc-1.0c.mgx"));
         QCOMPARE(game.players[1].civilization, 17);
         QCOMPARE(game.players[2].civilization, 17);
         QCOMPARE(game.players[1].number, 1);
@@ -109,14 +99,14 @@ private Q_SLOTS:
 
     void coopNumbersAndTeams()
     {
-        const CRecordedGame coop = analyzeCorpus(QStringLiteral("coop.mgx"));
+        const CRecordedGame coop = AnalyzedCorpusGame(QStringLiteral("coop.mgx"));
         QCOMPARE((QList<int>{coop.players[1].number, coop.players[2].number, coop.players[3].number,
                              coop.players[4].number}),
                  (QList<int>{1, 2, 2, 1}));
         QVERIFY(!coop.players[3].active && !coop.players[4].active);
         QCOMPARE(coop.players[3].civilization, coop.players[2].civilization);
 
-        const CRecordedGame eight = analyzeCorpus(QStringLiteral("hd-8players.mgx"));
+        const CRecordedGame eight = AnalyzedCorpusGame(QStringLiteral("hd-8players.mgx"));
         QList<int> teams;
         for (int s = 1; s <= 8; ++s)
             teams << eight.players[s].team;
@@ -128,7 +118,7 @@ private Q_SLOTS:
     void gbkNames()
     {
         CSettings::Instance().SetCodePage(QStringLiteral("GBK"));
-        const CRecordedGame game = analyzeCorpus(QStringLiteral("aoc-1.0.mgx"));
+        const CRecordedGame game = AnalyzedCorpusGame(QStringLiteral("aoc-1.0.mgx"));
         QCOMPARE(game.players[1].name, QStringLiteral("扫荡超高⒉号"));
         QCOMPARE(game.playerCount, 2);
         QList<int> numbers;
@@ -139,16 +129,16 @@ private Q_SLOTS:
 
     void chats()
     {
-        const CRecordedGame up = analyzeCorpus(QStringLiteral("up1.4.mgz"));
+        const CRecordedGame up = AnalyzedCorpusGame(QStringLiteral("up1.4.mgz"));
         QVERIFY(up.gameChat.contains(QStringLiteral("<Rating> Zuppi: 2212")));
 
-        const CRecordedGame hd = analyzeCorpus(QStringLiteral("hd-coop-chat.mgx2"));
+        const CRecordedGame hd = AnalyzedCorpusGame(QStringLiteral("hd-coop-chat.mgx2"));
         const QStringList pre = hd.preGameChat.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(pre.mid(pre.size() - 2),
                  (QStringList{QStringLiteral("Zygene: hf gl"), QStringLiteral("[-CW-] Dillza: gl hf")}));
         QVERIFY(hd.gameChat.contains(QStringLiteral("\r\n\r\n(00:06:08) <All>[-CW-] Dillza: nice sheep steal\r\n")));
 
-        const CRecordedGame scenario = analyzeCorpus(QStringLiteral("scenario-with-messages.mgz"));
+        const CRecordedGame scenario = AnalyzedCorpusGame(QStringLiteral("scenario-with-messages.mgz"));
         QCOMPARE(scenario.body.size(), 216);
         QCOMPARE(scenario.mapWidth, 144);
         QVERIFY(scenario.gameChat.endsWith(QStringLiteral("Game Chat ::::::::::::::::::::::\r\n\r\n")));

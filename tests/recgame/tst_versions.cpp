@@ -1,3 +1,4 @@
+#include "CorpusGame.h"
 #include "FixtureWriter.h"
 #include "TestEnv.h"
 
@@ -27,17 +28,6 @@ CRecordedGame analyzed(const HeaderBuilder &h, const QByteArray &body = {})
     game.header = h.build();
     game.body = body;
     game.Analyze(true);
-    return game;
-}
-
-CRecordedGame analyzeCorpus(const QString &name)
-{
-    CRecordedGame game;
-    game.SetFile(TestEnv::corpusFile(name));
-    if (!game.ReadFile())
-        qWarning("could not read %s", qPrintable(name));
-    game.Analyze(true);
-    game.BuildTeamLabels();
     return game;
 }
 
@@ -441,7 +431,7 @@ private Q_SLOTS:
         QFETCH(QList<int>, teams);
         QFETCH(QStringList, spectators);
         QFETCH(int, matchSize);
-        const CRecordedGame game = analyzeCorpus(file);
+        const CRecordedGame game = AnalyzedCorpusGame(file);
         QCOMPARE(game.version.label(), version);
         QCOMPARE(game.mapWidth, size);
         QCOMPARE(game.mapHeight, size);
@@ -477,7 +467,7 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(QString, version);
         QFETCH(double, save);
-        const CRecordedGame game = analyzeCorpus(file);
+        const CRecordedGame game = AnalyzedCorpusGame(file);
         QCOMPARE(game.version.label(), version);
         QCOMPARE(game.version.saveVersion(), save);
     }
@@ -487,7 +477,7 @@ private Q_SLOTS:
     void conquerors10Body()
     {
         REQUIRE_CORPUS();
-        const CRecordedGame game = analyzeCorpus(QStringLiteral("aoc-1.0.mgx"));
+        const CRecordedGame game = AnalyzedCorpusGame(QStringLiteral("aoc-1.0.mgx"));
         QCOMPARE(game.duration, QStringLiteral("00:42:52"));
         QVERIFY(game.gameChat.count(QStringLiteral("\r\n(")) > 10);
     }
@@ -504,7 +494,7 @@ private Q_SLOTS:
     {
         REQUIRE_CORPUS();
         QFETCH(QString, file);
-        const CRecordedGame game = analyzeCorpus(file);
+        const CRecordedGame game = AnalyzedCorpusGame(file);
         QVERIFY(game.mapWidth > 0);
         QVERIFY2(neighbourAgreement(game) > 0.6, qPrintable(QString::number(neighbourAgreement(game))));
         std::set<int> ids(game.terrain.begin(), game.terrain.begin() + std::min(game.mapWidth * game.mapHeight,
