@@ -44,3 +44,29 @@ private:
     bool m_nested;
     bool m_active;
 };
+
+// One read transaction around many look-ups (a folder listing asks the
+// catalogue once per file): the connection takes its read lock once instead
+// of for every statement, and every answer comes from the same state of the
+// catalogue. With the write-ahead log a writer is not held up by it. Does
+// nothing inside a transaction the caller already holds.
+class CScopedRead
+{
+public:
+    explicit CScopedRead(CDbSQLite &db)
+        : m_db(db)
+        , m_active(!db.InTransaction() && db.ExecuteSql(QStringLiteral("BEGIN DEFERRED")))
+    {
+    }
+    ~CScopedRead()
+    {
+        if (m_active)
+            m_db.ExecuteSql(QStringLiteral("COMMIT"));
+    }
+    CScopedRead(const CScopedRead &) = delete;
+    CScopedRead &operator=(const CScopedRead &) = delete;
+
+private:
+    CDbSQLite &m_db;
+    bool m_active;
+};

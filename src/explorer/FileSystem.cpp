@@ -1,16 +1,21 @@
 #include "explorer/FileSystem.h"
 
+#include "app/FileDates.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -47,9 +52,50 @@ Status fromErrno(bool ok)
 {
     return ok ? Status() : Status::Failure(errno);
 }
+
+struct DirCloser
+{
+    void operator()(DIR *dir) const { closedir(dir); }
+};
 #endif
 
 } // namespace
+
+bool ListDirectory(const QString &folder, QList<DirectoryEntry> *entries)
+{
+    entries->clear();
+#ifdef Q_OS_UNIX
+    std::unique_ptr<DIR, DirCloser> dir(opendir(QFile::encodeName(folder).constData()));
+    if (!dir)
+        return false;
+    const int fd = dirfd(dir.get());
+    while (const dirent *e = readdir(dir.get())) {
+        if (e->d_name[0] == '.')
+            continue; // ".", ".." and hidden entries
+        struct stat st {};
+        if (fstatat(fd, e->d_name, &st, 0) != 0)
+            continue; // a dangling link, or gone meanwhile
+        if (!S_ISDIR(st.st_mode) && !S_ISREG(st.st_mode))
+            continue;
+        DirectoryEntry entry;
+        entry.name = QFile::decodeName(e->d_name);
+        entry.isDir = S_ISDIR(st.st_mode);
+        entry.size = entry.isDir ? 0 : qint64(st.st_size);
+        entry.date = FileDates::OfStat(st);
+        entries->append(std::move(entry));
+    }
+#else
+    QDir dir(folder);
+    if (!dir.exists())
+        return false;
+    for (const QFileInfo &info : dir.entryInfoList(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot, QDir::NoSort))
+        entries->append({ info.fileName(), info.isDir(), info.isDir() ? 0 : info.size(),
+            FileDates::OfPath(info.absoluteFilePath()) });
+#endif
+    std::sort(entries->begin(), entries->end(),
+        [](const DirectoryEntry &a, const DirectoryEntry &b) { return a.name.compare(b.name) < 0; });
+    return true;
+}
 
 Status Status::Failure(int code)
 {

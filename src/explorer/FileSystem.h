@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // The few system calls the file operations need beyond QFile: renames that
@@ -39,5 +40,20 @@ Status MoveToTrash(const QString &path);
 // Deletes a file, a symbolic link (never what it points to) or a folder
 // with everything below it.
 Status RemovePermanently(const QString &path);
+
+// One entry of a folder as the listing needs it, from a single stat.
+struct DirectoryEntry
+{
+    QString name;
+    bool isDir = false;
+    qint64 size = 0;
+    qint64 date = 0; // seconds since 1970 (UTC): the earlier of write and access time
+};
+
+// The folders and regular files of folder (symbolic links followed; hidden
+// entries, dangling links and special files left out), in name order as
+// QDir::Name sorts. One pass of readdir and stat: no local-time conversion
+// per entry. False when the folder cannot be opened.
+bool ListDirectory(const QString &folder, QList<DirectoryEntry> *entries);
 
 } // namespace FileSystem

@@ -1,16 +1,18 @@
 #include "explorer/FolderListing.h"
 
+#include "app/FileDates.h"
 #include "app/Paths.h"
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Persistence.h"
+#include "catalogue/ScopedTransaction.h"
 #include "catalogue/SearchQuery.h"
+#include "explorer/FileSystem.h"
 #include "explorer/RowSorting.h"
 #include "recgame/RecordedGame.h"
 #include "recgame/RecordingFiles.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -21,15 +23,6 @@ namespace {
 bool cancelled(const std::atomic<bool> *cancel)
 {
     return cancel && cancel->load(std::memory_order_relaxed);
-}
-
-// Entries of folder in name order; hidden entries are not listed.
-QFileInfoList entries(const QString &folder, QDir::Filters filters)
-{
-    QDir dir(folder);
-    dir.setFilter(filters | QDir::NoDotAndDotDot);
-    dir.setSorting(QDir::Name);
-    return dir.entryInfoList();
 }
 
 void addKnownColumns(CGameRow &row, CSummaryLookup *lookup, CRecordedGame &scratch, int &recordings)
@@ -85,7 +78,12 @@ CFolderListing Fill(
     if (!folderInfo.isDir() || !folderInfo.isReadable())
         return listing;
 
+    QList<FileSystem::DirectoryEntry> all;
+    if (!FileSystem::ListDirectory(path, &all))
+        return listing;
+
     std::unique_ptr<CDbSQLite> db = Catalogue::OpenCatalogue();
+    std::unique_ptr<CScopedRead> snapshot = db ? std::make_unique<CScopedRead>(*db) : nullptr;
     std::unique_ptr<CSummaryLookup> lookup = db ? std::make_unique<CSummaryLookup>(*db) : nullptr;
     if (lookup && !lookup->IsReady())
         lookup.reset();
@@ -97,33 +95,32 @@ CFolderListing Fill(
         parent.fileName = QStringLiteral("..");
         parent.kind = CGameRow::Kind::Folder;
         parent.isFile = false;
-        parent.date = CRecordedGame::FileDate(QFileInfo(path + QStringLiteral("..")));
+        parent.date = FileDates::OfPath(path + QStringLiteral(".."));
         parent.ordinal = ordinal++;
         listing.rows.append(parent);
     }
-    const QFileInfoList all = entries(path, QDir::AllDirs | QDir::Files);
-    for (const QFileInfo &info : all) {
+    for (const FileSystem::DirectoryEntry &entry : std::as_const(all)) {
         if (cancelled(cancel)) {
             listing.cancelled = true;
             break;
         }
         CGameRow row;
-        row.fileName = info.fileName();
-        row.date = CRecordedGame::FileDate(info);
+        row.fileName = entry.name;
+        row.date = entry.date;
         row.ordinal = ordinal;
-        if (info.isDir()) {
+        if (entry.isDir) {
             row.kind = CGameRow::Kind::Folder;
             row.isFile = false;
         } else if (IsRecordingName(row.fileName)) {
             row.kind = CGameRow::Kind::Recording;
-            row.fileSize = Catalogue::CatalogueFileSize(info.size());
+            row.fileSize = Catalogue::CatalogueFileSize(entry.size);
             addKnownColumns(row, lookup.get(), *scratch, listing.recordings);
         } else if (options.zip && IsZipName(row.fileName)) {
             row.kind = CGameRow::Kind::Zip;
-            row.fileSize = info.size();
+            row.fileSize = entry.size;
         } else if (options.rar && IsRarName(row.fileName)) {
             row.kind = CGameRow::Kind::Rar;
-            row.fileSize = info.size();
+            row.fileSize = entry.size;
         } else {
             continue;
         }
@@ -144,25 +141,28 @@ CFolderListing SearchFill(
     std::unique_ptr<CDbSQLite> db = Catalogue::OpenCatalogue();
     if (!db || !QFileInfo(path).isDir())
         return listing;
+    QList<FileSystem::DirectoryEntry> files;
+    if (!FileSystem::ListDirectory(path, &files))
+        return listing;
+    const CScopedRead snapshot(*db);
     CSummaryLookup lookup(*db, query);
     if (!lookup.IsReady())
         return listing;
     auto scratch = std::make_unique<CRecordedGame>();
     int ordinal = 0;
-    const QFileInfoList files = entries(path, QDir::Files);
-    for (const QFileInfo &info : files) {
+    for (const FileSystem::DirectoryEntry &entry : std::as_const(files)) {
         if (cancelled(cancel)) {
             listing.cancelled = true;
             break;
         }
-        const QString name = info.fileName();
-        if (!IsRecordingName(name) || !MatchesPattern(name, query.filePattern))
+        const QString &name = entry.name;
+        if (entry.isDir || !IsRecordingName(name) || !MatchesPattern(name, query.filePattern))
             continue;
         CGameRow row;
         row.fileName = name;
         row.kind = CGameRow::Kind::Recording;
-        row.fileSize = Catalogue::CatalogueFileSize(info.size());
-        row.date = CRecordedGame::FileDate(info);
+        row.fileSize = Catalogue::CatalogueFileSize(entry.size);
+        row.date = entry.date;
         if (!lookup.Load(*scratch, name, row.fileSize))
             continue;
         row.FillFromGame(*scratch);

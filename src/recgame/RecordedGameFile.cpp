@@ -5,6 +5,7 @@
 
 #include "recgame/RecordedGame.h"
 
+#include "app/FileDates.h"
 #include "app/Log.h"
 #include "recgame/HeaderInflate.h"
 
@@ -65,9 +66,7 @@ void sizeForReuse(QByteArray &buffer, qint64 size)
 
 qint64 CRecordedGame::FileDate(const QFileInfo &info)
 {
-    const QDateTime written = info.lastModified();
-    const QDateTime accessed = info.fileTime(QFileDevice::FileAccessTime);
-    return (accessed.isValid() && accessed < written ? accessed : written).toSecsSinceEpoch();
+    return FileDates::OfPath(info.absoluteFilePath());
 }
 
 void CRecordedGame::SetFile(const QString &path)

@@ -7,6 +7,7 @@
 #include "catalogue/Persistence.h"
 #include "catalogue/Searcher.h"
 #include "catalogue/SqlStatement.h"
+#include "explorer/FileSystem.h"
 #include "explorer/FolderListing.h"
 #include "explorer/FullScan.h"
 #include "explorer/PlatformChange.h"
@@ -19,6 +20,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+
+#include <sys/stat.h>
 
 // The cores of the game list: the fill and its counters, the sorting rules,
 // the analysis on selection, re-analysis, platform change and the full scan.
@@ -104,6 +107,57 @@ private Q_SLOTS:
         QCOMPARE(l.files, files);
         QCOMPARE(l.recordings, 0);
         QVERIFY(!l.cancelled);
+    }
+
+    // The listing reads a folder in one pass of readdir and stat; it must
+    // see what QDir and QFileInfo see: the same entries in the same order,
+    // kinds, sizes and the earlier of write and access time.
+    void directoryEntriesAgreeWithQDir()
+    {
+        const QString folder = newFolder();
+        QDir().mkpath(folder + "sub");
+        QDir().mkpath(folder + ".cache");
+        for (const char *f : { "b.mgx", "B.mgx", "a.mgz", "_x.mgl", "\xc3\x84gypten.mgx", "10.mgx", "9.mgx", ".hidden.mgx" })
+            write(folder + QString::fromUtf8(f), QByteArray(int(qstrlen(f)) * 100, 'x'));
+        QVERIFY(QFile::link(folder + "a.mgz", folder + "link.mgz"));
+        QVERIFY(QFile::link(folder + "sub", folder + "dirlink"));
+        QVERIFY(QFile::link(folder + "gone.mgx", folder + "dead.mgx"));
+        QCOMPARE(::mkfifo(QFile::encodeName(folder + "pipe.mgx").constData(), 0600), 0);
+        // Read long after it was written (the write time counts), and a copy
+        // whose access time stayed earlier than its new write time.
+        QFile later(folder + "b.mgx");
+        QVERIFY(later.open(QIODevice::ReadWrite));
+        const QDateTime now = QDateTime::currentDateTime();
+        QVERIFY(later.setFileTime(now.addDays(-30), QFileDevice::FileModificationTime));
+        QVERIFY(later.setFileTime(now.addDays(-1), QFileDevice::FileAccessTime));
+        later.close();
+        QFile copied(folder + "B.mgx");
+        QVERIFY(copied.open(QIODevice::ReadWrite));
+        QVERIFY(copied.setFileTime(now.addDays(-3), QFileDevice::FileModificationTime));
+        QVERIFY(copied.setFileTime(now.addYears(-2), QFileDevice::FileAccessTime));
+        copied.close();
+
+        QStringList expected;
+        for (const QFileInfo &info :
+            QDir(folder).entryInfoList(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot, QDir::Name)) {
+            const QDateTime written = info.lastModified();
+            const QDateTime accessed = info.fileTime(QFileDevice::FileAccessTime);
+            const qint64 date = (accessed.isValid() && accessed < written ? accessed : written).toSecsSinceEpoch();
+            expected << QStringLiteral("%1 %2 %3 %4")
+                            .arg(info.fileName())
+                            .arg(info.isDir() ? "dir" : "file")
+                            .arg(info.isDir() ? 0 : info.size())
+                            .arg(date);
+        }
+        QList<FileSystem::DirectoryEntry> entries;
+        QVERIFY(FileSystem::ListDirectory(folder, &entries));
+        QStringList actual;
+        for (const FileSystem::DirectoryEntry &e : entries)
+            actual << QStringLiteral("%1 %2 %3 %4").arg(e.name).arg(e.isDir ? "dir" : "file").arg(e.size).arg(e.date);
+        QCOMPARE(actual, expected);
+        QCOMPARE(actual.size(), 10); // no hidden entry, dangling link or pipe
+        QVERIFY(!FileSystem::ListDirectory(folder + "missing", &entries));
+        QVERIFY(entries.isEmpty());
     }
 
     void unreadableFolderIsEmpty()
