@@ -1,7 +1,7 @@
 // The window's side of a large catalogue, on a catalogue made by
 // bench_scale --keep DIR:
-//  1. the game list filled on the 10,000-file folder of DIR (elapsed and
-//     processor time until the rows are in the list);
+//  1. the window started on the 10,000-file folder of DIR (elapsed and
+//     processor time from the start until the rows are in the list);
 //     then a recording saved into that folder until its row is shown;
 //  2. a result of N rows (every stored game) put in the list and painted,
 //     with the peak memory of the process.
@@ -16,6 +16,8 @@
 #include "recgame/RecordedGame.h"
 #include "ui/ExListView.h"
 #include "ui/GameListModel.h"
+#include "ui/MainFrame.h"
+#include "ui/VellumcastApp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,17 +64,22 @@ int main(int argc, char **argv)
         return 1;
     std::printf("peak memory before the window   %6ld MB\n", peakMb());
 
-    CExListView view;
-    view.resize(1000, 700);
-    view.show();
-    QApplication::processEvents();
+    // The whole start-up of the window (settings, catalogue, splash, main
+    // window) with the folder given, as "vellumcast FOLDER" does, until
+    // every entry of the folder is a row of the list.
+    const QString folder = dir + QStringLiteral("/list/");
+    const int entries = int(QDir(folder).entryList(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot).size()) + 1;
     QElapsedTimer timer;
     timer.start();
     double cpu = cpuMs();
-    view.ChangeFolder(dir + QStringLiteral("/list/"), false);
-    QApplication::processEvents();
+    CVellumcastApp vellumcast;
+    if (vellumcast.InitInstance(folder, true) != CVellumcastApp::Start::Ready)
+        return 1;
+    CExListView &view = *vellumcast.MainFrame()->ListView();
     const auto *model = static_cast<const CGameListModel *>(view.model());
-    std::printf("1. list filled on the folder     %8.1f ms  cpu %7.1f ms  (%d rows, %d known)\n",
+    while (model->rowCount() < entries && timer.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    std::printf("1. window started, list filled   %8.1f ms  cpu %7.1f ms  (%d rows, %d known)\n",
         double(timer.nsecsElapsed()) / 1e6, cpuMs() - cpu, model->rowCount(), model->GamesCounter());
 
     // A recording saved into the shown folder, written in pieces as the game
@@ -81,7 +88,7 @@ int main(int argc, char **argv)
     // write.
     {
         QByteArray bytes;
-        const QFileInfoList sources = QDir(dir + QStringLiteral("/list/")).entryInfoList({ QStringLiteral("*.mg?") }, QDir::Files);
+        const QFileInfoList sources = QDir(folder).entryInfoList({ QStringLiteral("*.mg?") }, QDir::Files);
         for (const QFileInfo &source : sources) {
             QFile in(source.absoluteFilePath());
             if (in.open(QIODevice::ReadOnly) && in.size() > 0 && in.size() < (64 << 20)) {
@@ -90,7 +97,7 @@ int main(int argc, char **argv)
             }
         }
         const QString name = QStringLiteral("watched-%1.mgx").arg(QCoreApplication::applicationPid());
-        const QString path = dir + QStringLiteral("/list/") + name;
+        const QString path = folder + name;
         QFile out(path);
         if (!bytes.isEmpty() && out.open(QIODevice::WriteOnly)) {
             const qsizetype piece = bytes.size() / 4 + 1;
