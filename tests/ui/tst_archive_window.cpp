@@ -1,6 +1,7 @@
 #include "ArchiveFixtures.h"
 #include "FixtureWriter.h"
 #include "TestEnv.h"
+#include "WindowTest.h"
 
 #include "app/LanguageManager.h"
 #include "app/Settings.h"
@@ -45,36 +46,19 @@ QByteArray read(const QString &path)
 
 // The archives in the window: opening a zip or rar row, leaving it, and the
 // zip commands with their questions and the wait dialog.
-class TestArchiveWindow : public QObject
+class TestArchiveWindow : public CWindowTest
 {
     Q_OBJECT
 
 private:
-    TestEnv m_env;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<CLanguageManager> m_languages;
-    std::unique_ptr<CMainFrame> m_frame;
     QStringList m_messages; // texts of the boxes answered
 
-    QString folderPath() const { return m_folder->path() + QLatin1Char('/'); }
-    CGameListModel &model() const { return *m_frame->ListView()->Model(); }
-    QAction *action(int id) const { return m_frame->Commands()->Action(id); }
     QStringList names() const
     {
         QStringList shown;
         for (const CGameRow &row : model().Rows())
             shown << row.fileName;
         return shown;
-    }
-
-    void openWindow()
-    {
-        m_languages = std::make_unique<CLanguageManager>(qEnvironmentVariable("VELLUMCAST_TRANSLATIONS"));
-        m_frame = std::make_unique<CMainFrame>(m_languages.get());
-        CSettings::Instance().SetCurrentPath(folderPath());
-        m_frame->InitialFill();
-        m_frame->resize(1000, 560);
-        m_frame->show();
     }
 
     void selectRows(const QStringList &rows)
@@ -143,7 +127,7 @@ private slots:
                 ? ArchiveFixtures::WriteZip(folderPath() + archive, entries)
                 : ArchiveFixtures::WriteFile(folderPath() + archive, ArchiveFixtures::Rar4(entries)));
         QVERIFY(Fixture::Write(folderPath() + "outside.mgx", duel("Ed", "Flo", 5)));
-        openWindow();
+        openWindow(true, QSize(1000, 560));
         QCOMPARE(names(), (QStringList { "..", archive, "outside.mgx" }));
         const QString shots = qEnvironmentVariable("VELLUMCAST_SHOTS");
         if (!shots.isEmpty())
@@ -192,7 +176,7 @@ private slots:
         QByteArray rar = ArchiveFixtures::Rar4({ { "a.mgx", "a" } });
         rar[ArchiveFixtures::kRar4MainHeaderAt + 9] ^= 0x10;
         QVERIFY(ArchiveFixtures::WriteFile(folderPath() + "bad.rar", rar));
-        openWindow();
+        openWindow(true, QSize(1000, 560));
         const QStringList before = names();
         answerBoxes(QMessageBox::Ok);
         open(QStringLiteral("bad.rar"));
@@ -209,7 +193,7 @@ private slots:
         QVERIFY(ArchiveFixtures::WriteFile(work + "letter.txt", "dear"));
         CSettings::Instance().SetWorkDirectory(work);
         QVERIFY(ArchiveFixtures::WriteZip(folderPath() + "cup.zip", { { "a.mgx", duel("Ann", "Bob", 3) } }));
-        openWindow();
+        openWindow(true, QSize(1000, 560));
         CSettings::Instance().SetWorkDirectory(work);
         answerBoxes(QMessageBox::Ok);
         open(QStringLiteral("cup.zip"));
@@ -234,7 +218,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, replaced);
         QVERIFY(Fixture::Write(folderPath() + "final.mgx", duel("Ann", "Bob", 9)));
-        openWindow();
+        openWindow(true, QSize(1000, 560));
         selectRows({ "final.mgx" });
         QVERIFY(action(Cmd::ZipCurrent)->isEnabled());
         QStringList counters;
@@ -263,7 +247,7 @@ private slots:
         for (const char *name : { "a.mgx", "b.mgx", "c.mgz" })
             QVERIFY(Fixture::Write(folderPath() + name, duel(name, "Bob", 9)));
         QVERIFY(ArchiveFixtures::WriteZip(folderPath() + "b.zip", { { "old.mgx", "old" } }));
-        openWindow();
+        openWindow(true, QSize(1000, 560));
         selectRows({ "a.mgx", "b.mgx", "c.mgz" });
         QVERIFY(action(Cmd::ZipEachCurrent)->isEnabled());
         answerBoxes(QMessageBox::No);
@@ -295,7 +279,7 @@ private slots:
         if (existing)
             QVERIFY(ArchiveFixtures::WriteZip(folderPath() + "season.zip", { { "old.mgx", "old" } }));
         const QByteArray before = read(folderPath() + "season.zip");
-        openWindow();
+        openWindow(true, QSize(1000, 560));
         answerBoxes(QMessageBox::Yes);
         bool cancelled = false;
         CWaitDlg::SetOpenHook([&](CWaitDlg &dialog) {

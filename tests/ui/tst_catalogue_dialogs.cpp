@@ -1,5 +1,6 @@
 #include "FixtureWriter.h"
 #include "TestEnv.h"
+#include "WindowTest.h"
 
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
@@ -118,32 +119,17 @@ private:
 
 // The dialogs over the catalogue: their enabling rules, what they build,
 // and what the window does with their results.
-class TestCatalogueDialogs : public QObject
+class TestCatalogueDialogs : public CWindowTest
 {
     Q_OBJECT
 
 private:
-    TestEnv m_env;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<CMainFrame> m_frame;
-
-    QString folderPath() const { return m_folder->path() + QLatin1Char('/'); }
-    CGameListModel &model() const { return *m_frame->ListView()->Model(); }
-    QAction *action(int id) const { return m_frame->Commands()->Action(id); }
     QStringList names() const
     {
         QStringList n;
         for (const CGameRow &r : model().Rows())
             n << r.fileName;
         return n;
-    }
-
-    void openWindow()
-    {
-        m_frame = std::make_unique<CMainFrame>();
-        CSettings::Instance().SetCurrentPath(folderPath());
-        m_frame->InitialFill();
-        m_frame->show();
     }
 
     // Selects a row and waits until the pane shows its game.

@@ -1,5 +1,6 @@
 #include "FixtureWriter.h"
 #include "TestEnv.h"
+#include "WindowTest.h"
 
 #include "app/LanguageManager.h"
 #include "app/Log.h"
@@ -68,20 +69,12 @@ QString logText()
 
 } // namespace
 
-class TestExplorerWindow : public QObject
+class TestExplorerWindow : public CWindowTest
 {
     Q_OBJECT
 
 private:
-    TestEnv m_env;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<CLanguageManager> m_languages;
-    std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<QAbstractItemModelTester> m_tester;
-
-    QString folderPath() const { return m_folder->path() + QLatin1Char('/'); }
-    CGameListModel &model() const { return *m_frame->ListView()->Model(); }
-    QAction *action(int id) const { return m_frame->Commands()->Action(id); }
 
     // A fresh window listing a fresh folder.
     void openWindow()

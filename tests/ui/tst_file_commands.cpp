@@ -1,5 +1,6 @@
 #include "../explorer/FileTestUtil.h"
 #include "TestEnv.h"
+#include "WindowTest.h"
 
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
@@ -139,29 +140,14 @@ QStringList names(const CGameListModel &model)
 
 } // namespace
 
-class TestFileCommands : public QObject
+class TestFileCommands : public CWindowTest
 {
     Q_OBJECT
 
 private:
-    TestEnv m_env;
-    std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<QTemporaryDir> m_elsewhere;
-    std::unique_ptr<CMainFrame> m_frame;
 
-    QString folder() const { return m_folder->path() + QLatin1Char('/'); }
     QString elsewhere() const { return m_elsewhere->path() + QLatin1Char('/'); }
-    CGameListModel &model() const { return *m_frame->ListView()->Model(); }
-    QAction *action(int id) const { return m_frame->Commands()->Action(id); }
-    const CGameRow &row(const QString &name) const { return model().Row(model().FindRow(name)); }
-
-    void openWindow()
-    {
-        m_frame = std::make_unique<CMainFrame>();
-        CSettings::Instance().SetCurrentPath(folder());
-        m_frame->InitialFill();
-        m_frame->show();
-    }
 
     void selectRows(const QStringList &rows)
     {
@@ -204,12 +190,12 @@ private Q_SLOTS:
         CSettings::OpenStore()->clear();
         m_folder = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("games-XXXXXX")));
         m_elsewhere = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("other-XXXXXX")));
-        QVERIFY(QDir(folder()).mkdir(QStringLiteral("sub")));
-        QVERIFY(write(folder() + "known.mgx", recording("Ann", "Bob")));
-        QVERIFY(write(folder() + "second.mgx", recording("Cy", "Di")));
-        QVERIFY(write(folder() + "loose.mgx", recording("Ed", "Flo")));
+        QVERIFY(QDir(folderPath()).mkdir(QStringLiteral("sub")));
+        QVERIFY(write(folderPath() + "known.mgx", recording("Ann", "Bob")));
+        QVERIFY(write(folderPath() + "second.mgx", recording("Cy", "Di")));
+        QVERIFY(write(folderPath() + "loose.mgx", recording("Ed", "Flo")));
         // Not a recording that can be read: it stays unknown when selected.
-        QVERIFY(write(folder() + "broken.mgx", "not a recording"));
+        QVERIFY(write(folderPath() + "broken.mgx", "not a recording"));
         QVERIFY(QDir(QString::fromUtf8(qgetenv("XDG_DATA_HOME")) + "/Trash").removeRecursively());
         // Every test starts from an empty catalogue.
         auto db = Catalogue::OpenCatalogue();
@@ -284,7 +270,7 @@ private Q_SLOTS:
         QCOMPARE(m_frame->FilesPaneText(), QStringLiteral(" Files: 1 "));
         QCOMPARE(m_frame->GamesPaneText(), QStringLiteral(" Recorded Games: 0 "));
         for (const char *name : { "known.mgx", "second.mgx", "loose.mgx" }) {
-            QVERIFY(!QFileInfo::exists(folder() + name));
+            QVERIFY(!QFileInfo::exists(folderPath() + name));
             trashHolds(QString::fromLatin1(name), true);
         }
         QCOMPARE(gamesWithId(known) + gamesWithId(second), 0);
@@ -308,7 +294,7 @@ private Q_SLOTS:
             { shotThen(QStringLiteral("delete-for-good"), press(yes ? QMessageBox::Yes : QMessageBox::No)) });
         run(Cmd::Delete, script);
         QVERIFY(script.Texts().value(0).contains(QLatin1String("\"loose.mgx\" for good")));
-        QCOMPARE(QFileInfo::exists(folder() + "loose.mgx"), !yes);
+        QCOMPARE(QFileInfo::exists(folderPath() + "loose.mgx"), !yes);
         QCOMPARE(model().FindRow(QStringLiteral("loose.mgx")) >= 0, !yes);
         trashHolds(QStringLiteral("loose.mgx"), false);
     }
@@ -343,8 +329,8 @@ private Q_SLOTS:
         // The row shows the new name where it was; the clash is untouched.
         QCOMPARE(model().FindRow(QStringLiteral("renamed")), position);
         QCOMPARE(model().FindRow(entry), -1);
-        QVERIFY(QFileInfo::exists(folder() + "renamed"));
-        QCOMPARE(read(folder() + "known.mgx"), recording("Ann", "Bob"));
+        QVERIFY(QFileInfo::exists(folderPath() + "renamed"));
+        QCOMPARE(read(folderPath() + "known.mgx"), recording("Ann", "Bob"));
     }
 
     void createFolder()
@@ -355,13 +341,13 @@ private Q_SLOTS:
         run(Cmd::CreateFolder, script);
         QCOMPARE(script.Titles().value(0), QStringLiteral("Create Folder"));
         QCOMPARE(script.Texts().value(0), QStringLiteral("Enter a valid Folder name."));
-        QVERIFY(QFileInfo(folder() + "fresh").isDir());
+        QVERIFY(QFileInfo(folderPath() + "fresh").isDir());
         QCOMPARE(m_frame->ListView()->SelectedRows(), QList<int> { model().FindRow(QStringLiteral("fresh")) });
     }
 
     void createFolderInAnEmptyFolder()
     {
-        QVERIFY(QDir(folder()).removeRecursively() && QDir().mkpath(folder()));
+        QVERIFY(QDir(folderPath()).removeRecursively() && QDir().mkpath(folderPath()));
         openWindow();
         CModalScript script({ cancelDialog() });
         run(Cmd::CreateFolder, script);
@@ -402,7 +388,7 @@ private Q_SLOTS:
             QStringLiteral("\"known.mgx\" already exists in the destination folder.\nDo you want to replace it?"));
         QCOMPARE(read(elsewhere() + "known.mgx"), replaced ? recording("Ann", "Bob") : old);
         const bool gone = move && replaced;
-        QCOMPARE(QFileInfo::exists(folder() + "known.mgx"), !gone);
+        QCOMPARE(QFileInfo::exists(folderPath() + "known.mgx"), !gone);
         QCOMPARE(model().FindRow(QStringLiteral("known.mgx")) < 0, gone);
         QCOMPARE(entries(elsewhere()), QStringList { "known.mgx" }); // no half-written copy left
     }
@@ -410,7 +396,7 @@ private Q_SLOTS:
     void moveManyAndToTheFolderShown()
     {
         openWindow();
-        QString target = folder();
+        QString target = folderPath();
         QStringList prompts;
         m_frame->FileCommands()->SetFolderChooser([&](const QString &prompt, const QString &) {
             prompts << prompt;
@@ -419,7 +405,7 @@ private Q_SLOTS:
         selectRows({ "sub", "loose.mgx" });
         CModalScript none({});
         // The folder shown, spelt another way: nothing happens.
-        target = folder() + "sub/..";
+        target = folderPath() + "sub/..";
         run(Cmd::PopupMoveAsk, none);
         QCOMPARE(names(model()), (QStringList { "..", "sub", "broken.mgx", "known.mgx", "loose.mgx", "second.mgx" }));
         target = elsewhere();
@@ -451,7 +437,7 @@ private Q_SLOTS:
         // Big enough to be copied in many blocks; Cancel is pressed as soon
         // as the progress dialog shows.
         const QByteArray big(48 << 20, 'x');
-        QVERIFY(write(folder() + "big.mgx", big));
+        QVERIFY(write(folderPath() + "big.mgx", big));
         openWindow();
         m_frame->FileCommands()->SetFolderChooser([&](const QString &, const QString &) { return elsewhere(); });
         QStringList messages;
@@ -474,7 +460,7 @@ private Q_SLOTS:
         QVERIFY2(there.isEmpty() || there == QStringList { "big.mgx" }, qPrintable(there.join(", ")));
         if (!there.isEmpty())
             QVERIFY(read(elsewhere() + "big.mgx") == big);
-        QVERIFY(read(folder() + "big.mgx") == big);
+        QVERIFY(read(folderPath() + "big.mgx") == big);
         QVERIFY(model().FindRow(QStringLiteral("big.mgx")) >= 0);
     }
 
@@ -486,7 +472,7 @@ private Q_SLOTS:
         QMimeData data;
         QMimeData *mime = &data;
         mime->setUrls({ QUrl::fromLocalFile(elsewhere() + "dropped.mgx"),
-            QUrl::fromLocalFile(elsewhere() + "known.mgx"), QUrl::fromLocalFile(folder() + "second.mgx") });
+            QUrl::fromLocalFile(elsewhere() + "known.mgx"), QUrl::fromLocalFile(folderPath() + "second.mgx") });
         const QPoint centre = m_frame->rect().center();
         QDragEnterEvent enter(centre, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_frame.get(), &enter);
@@ -498,7 +484,7 @@ private Q_SLOTS:
         QVERIFY(drop.isAccepted());
         QTRY_VERIFY(model().FindRow(QStringLiteral("dropped.mgx")) >= 0);
         QVERIFY(script.Done());
-        QCOMPARE(read(folder() + "known.mgx"), recording("Ann", "Bob"));
+        QCOMPARE(read(folderPath() + "known.mgx"), recording("Ann", "Bob"));
         QVERIFY(QFileInfo::exists(elsewhere() + "dropped.mgx"));
     }
 
@@ -507,8 +493,8 @@ private Q_SLOTS:
         openWindow();
         QMimeData mime;
         mime.setUrls(
-            { QUrl::fromLocalFile(folder() + "loose.mgx"), QUrl(QStringLiteral("https://example.org/a.mgx")) });
-        QVERIFY(!m_frame->FileCommands()->CopyDropped({ folder() + "loose.mgx" }));
+            { QUrl::fromLocalFile(folderPath() + "loose.mgx"), QUrl(QStringLiteral("https://example.org/a.mgx")) });
+        QVERIFY(!m_frame->FileCommands()->CopyDropped({ folderPath() + "loose.mgx" }));
         CSettings::Instance().SetBrowsingArchive(true);
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         enter.ignore();

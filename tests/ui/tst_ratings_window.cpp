@@ -1,6 +1,7 @@
 #include "FakeService.h"
 #include "FixtureWriter.h"
 #include "TestEnv.h"
+#include "WindowTest.h"
 
 #include "app/LanguageManager.h"
 #include "app/Settings.h"
@@ -42,19 +43,13 @@ QByteArray gameParkPage(int rating)
 
 // "Refresh Ratings" in the window against a fake service on 127.0.0.1, and
 // the service addresses on the Ratings configuration page.
-class TestRatingsWindow : public QObject
+class TestRatingsWindow : public CWindowTest
 {
     Q_OBJECT
 
 private:
-    TestEnv m_env;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<CLanguageManager> m_languages;
-    std::unique_ptr<CMainFrame> m_frame;
     QStringList m_messages; // texts of the message boxes shown
     QString m_file;
-
-    QString folderPath() const { return m_folder->path() + QLatin1Char('/'); }
 
     // A window on a folder with one duel, selected (and so stored on the
     // platform given to random-map games). Every test has its own file name:

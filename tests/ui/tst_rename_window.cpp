@@ -1,5 +1,6 @@
 #include "FixtureWriter.h"
 #include "TestEnv.h"
+#include "WindowTest.h"
 
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
@@ -53,28 +54,11 @@ void shoot(QWidget *w, const char *name)
 
 } // namespace
 
-class TestRenameWindow : public QObject
+class TestRenameWindow : public CWindowTest
 {
     Q_OBJECT
 
 private:
-    TestEnv m_env;
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<CMainFrame> m_frame;
-
-    QString folderPath() const { return m_folder->path() + QLatin1Char('/'); }
-    CGameListModel &model() const { return *m_frame->ListView()->Model(); }
-    QAction *action(int id) const { return m_frame->Commands()->Action(id); }
-    const CGameRow &row(const QString &name) const { return model().Row(model().FindRow(name)); }
-
-    void openWindow()
-    {
-        m_frame = std::make_unique<CMainFrame>();
-        CSettings::Instance().SetCurrentPath(folderPath());
-        m_frame->InitialFill();
-        m_frame->show();
-    }
-
     // Selects one file as a click does: it is analysed and stored.
     void select(const QString &name)
     {
