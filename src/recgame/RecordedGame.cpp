@@ -45,17 +45,13 @@ void CRecordedGame::Reset()
 {
     QByteArray keptHeader = std::move(header);
     QByteArray keptBody = std::move(body);
-    QByteArray keptCompressed = std::move(m_compressed);
-    QByteArray keptEarly = std::move(m_early);
     *this = CRecordedGame();
     // Emptied at once: a reset record must not hand the last file's bytes
     // to an analysis.
-    keptHeader.resize(0);
-    keptBody.resize(0);
+    emptyForReuse(keptHeader);
+    emptyForReuse(keptBody);
     header = std::move(keptHeader);
     body = std::move(keptBody);
-    m_compressed = std::move(keptCompressed);
-    m_early = std::move(keptEarly);
 }
 
 QString CRecordedGame::FileName() const

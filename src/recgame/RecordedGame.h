@@ -44,7 +44,8 @@ public:
     void SetFile(const QString &path);
     // Reads the file: date, inflated header, body. False (and a log entry)
     // when it cannot be opened or its header length does not fit the file.
-    // The buffers of the previous file are reused, up to a size.
+    // The buffers of the previous file are reused, up to a size; the body's
+    // buffer holds the compressed header until it is inflated.
     bool ReadFile();
     // The reason of the last ReadFile failure, for callers that show it.
     QString ReadError() const { return m_readError; }
@@ -118,11 +119,9 @@ private:
     void completePartners(bool byFeudalTime);
     void readPreGameChat(qsizetype from);
 
-    void releaseScratch();
+    // Empties the buffer keeping its capacity, unless that is too large to
+    // keep (16 MiB) or it is shared with a copy of the record.
+    static void emptyForReuse(QByteArray &buffer);
 
     QString m_readError;
-    // Reading's own buffers, kept between files: the compressed header and
-    // the second inflate of The Age of Kings' header place.
-    QByteArray m_compressed;
-    QByteArray m_early;
 };

@@ -34,22 +34,6 @@ quint32 le32(const char *p)
     return quint32(u[0]) | (quint32(u[1]) << 8) | (quint32(u[2]) << 16) | (quint32(u[3]) << 24);
 }
 
-void releaseIfLarge(QByteArray &buffer)
-{
-    if (buffer.capacity() > kKeptCapacity)
-        buffer = QByteArray();
-}
-
-// Empties the buffer keeping its capacity, unless that is too large to keep
-// or it is shared with a copy of the record.
-void emptyForReuse(QByteArray &buffer)
-{
-    if (buffer.isDetached() && buffer.capacity() <= kKeptCapacity)
-        buffer.resize(0);
-    else
-        buffer = QByteArray();
-}
-
 // Gives the buffer `size` bytes of unspecified content. When its capacity
 // is too small it is replaced rather than grown, so the old bytes are not
 // copied, with some room so that slightly larger files that follow fit.
@@ -63,6 +47,14 @@ void sizeForReuse(QByteArray &buffer, qint64 size)
 }
 
 } // namespace
+
+void CRecordedGame::emptyForReuse(QByteArray &buffer)
+{
+    if (buffer.isDetached() && buffer.capacity() <= kKeptCapacity)
+        buffer.resize(0);
+    else
+        buffer = QByteArray();
+}
 
 qint64 CRecordedGame::FileDate(const QFileInfo &info)
 {
@@ -109,42 +101,41 @@ bool CRecordedGame::ReadFile()
         return false;
     }
 
-    // The compressed header goes after the last four bytes of the prefix, so
-    // that both places it may start at are views of the one buffer.
+    // The body's buffer first holds the compressed header, after the last
+    // four bytes of the prefix so that both places the header may start at
+    // are views of it; once inflated, the body is read over it. One kept
+    // buffer then serves both, and the pages it has are the pages it needs.
     const qint64 compressedLength = qint64(headerLength) - 8;
     const qint64 bodyLength = fileLength - qint64(headerLength);
-    sizeForReuse(m_compressed, 4 + compressedLength);
-    std::memcpy(m_compressed.data(), prefix + 4, 4);
-    sizeForReuse(body, bodyLength);
-    char beyond = 0;
-    // A file that changed length since it was opened (a game still writing
-    // it) is not read in part: it ends exactly where its size said.
-    const bool complete = file.read(m_compressed.data() + 4, compressedLength) == compressedLength
-                          && file.read(body.data(), bodyLength) == bodyLength && file.read(&beyond, 1) == 0;
+    sizeForReuse(body, std::max(4 + compressedLength, bodyLength));
+    std::memcpy(body.data(), prefix + 4, 4);
+    bool complete = file.read(body.data() + 4, compressedLength) == compressedLength;
+    if (complete) {
+        const QByteArrayView both(body.constData(), 4 + compressedLength);
+        const QByteArrayView usual = both.sliced(4);
+        InflateHeaderInto(usual, kMaxInflatedHeader, header);
+        // The Age of Kings writes the header length alone before the
+        // compressed header, which so starts four bytes earlier. Tried only
+        // when the usual place does not give a versioned header, and kept only
+        // when it does; otherwise the usual place's bytes are the header.
+        if (!header.startsWith(kVersionTag)) {
+            InflateHeaderInto(both, kMaxInflatedHeader, header);
+            if (!header.startsWith(kVersionTag))
+                InflateHeaderInto(usual, kMaxInflatedHeader, header);
+        }
+        body.resize(qsizetype(bodyLength));
+        char beyond = 0;
+        // A file that changed length since it was opened (a game still
+        // writing it) is not read in part: it ends exactly where its size said.
+        complete = file.read(body.data(), bodyLength) == bodyLength && file.read(&beyond, 1) == 0;
+    }
     if (!complete) {
+        emptyForReuse(header);
         emptyForReuse(body);
-        releaseScratch();
         m_readError = QStringLiteral("the file could not be read completely");
         Log::Write(QStringLiteral("Error opening recorded game file: %1\r\n").arg(filePath)
                    + Log::CodeFile(kUnit, __LINE__));
         return false;
     }
-    const QByteArrayView compressed = QByteArrayView(m_compressed).sliced(4);
-    InflateHeaderInto(compressed, kMaxInflatedHeader, header);
-    // The Age of Kings writes the header length alone before the compressed
-    // header, which so starts four bytes earlier. Tried only when the usual
-    // place does not give a versioned header, and kept only when it does.
-    if (!header.startsWith(kVersionTag)) {
-        InflateHeaderInto(QByteArrayView(m_compressed), kMaxInflatedHeader, m_early);
-        if (m_early.startsWith(kVersionTag))
-            header.swap(m_early);
-    }
-    releaseScratch();
     return true;
-}
-
-void CRecordedGame::releaseScratch()
-{
-    releaseIfLarge(m_compressed);
-    releaseIfLarge(m_early);
 }
