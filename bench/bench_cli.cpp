@@ -8,7 +8,10 @@
 // /dev/null); rounds alternate so that a busy machine slows all alike. The
 // file list is the folder's recordings repeated --copies times, so that the
 // start-up of the process (Qt, settings, string tables) weighs like it does
-// over a real folder of a few hundred games rather than over a dozen.
+// over a real folder of a few hundred games rather than over a dozen. A third
+// floor is a process of its own (this program with --floor-only FILES...,
+// linked to the same libraries) reading and inflating with kept buffers: it
+// pays the start-up and the first page faults that a new process pays.
 //
 //   bench_cli [FOLDER] [--rounds N] [--copies N] [--cli PATH] [-- EXTRA CLI ARGS]
 //
@@ -29,6 +32,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #ifndef VELLUMCAST_SOURCE_DIR
@@ -39,6 +43,7 @@ namespace {
 
 struct Round
 {
+    double processMs = 0;
     double freshMs = 0;
     double floorMs = 0;
     double floorCpuMs = 0;
@@ -79,6 +84,13 @@ int usage()
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--floor-only") == 0) {
+        FloorBuffers kept;
+        qint64 sink = 0;
+        for (int i = 2; i < argc; ++i)
+            sink += ReadAndInflateInto(QString::fromLocal8Bit(argv[i]), kept);
+        return sink == 0 ? 1 : 0;
+    }
     QString folder = QStringLiteral(VELLUMCAST_SOURCE_DIR "/../shared/corpus");
     QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/vellumcast-cli");
     int rounds = 5;
@@ -127,14 +139,17 @@ int main(int argc, char **argv)
                 qPrintable(cli), qPrintable(cliArgs.mid(0, 2 + extra.size()).join(QLatin1Char(' '))),
                 static_cast<long long>(cliArgs.size()));
 
-    const auto runCli = [&]() {
+    const auto run = [](const QString &program, const QStringList &arguments) {
         QProcess process;
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(QProcess::nullDevice());
-        process.start(cli, cliArgs);
+        process.start(program, arguments);
         process.waitForFinished(-1);
         return process.exitStatus() == QProcess::NormalExit && process.exitCode() <= 1;
     };
+    const auto runCli = [&]() { return run(cli, cliArgs); };
+    const QStringList floorArgs = QStringList{QStringLiteral("--floor-only")} + files;
+    const auto runFloor = [&]() { return run(QCoreApplication::applicationFilePath(), floorArgs); };
 
     // One untimed pass fills the page cache and checks that the command runs.
     qint64 sink = 0;
@@ -148,6 +163,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s did not run\n", qPrintable(cli));
         return 1;
     }
+    runFloor();
 
     std::vector<Round> measured;
     QElapsedTimer timer;
@@ -163,21 +179,25 @@ int main(int argc, char **argv)
             keptSink += ReadAndInflateInto(path, kept);
         round.floorMs = double(timer.nsecsElapsed()) / 1e6;
         round.floorCpuMs = ownCpuMs() - floorCpuBefore;
+        timer.start();
+        runFloor();
+        round.processMs = double(timer.nsecsElapsed()) / 1e6;
         const double cpuBefore = childrenCpuMs();
         timer.start();
         runCli();
         round.cliMs = double(timer.nsecsElapsed()) / 1e6;
         round.cliCpuMs = childrenCpuMs() - cpuBefore;
         measured.push_back(round);
-        std::printf("round %d: floor fresh %7.1f ms, kept %7.1f ms (cpu %7.1f ms); cli %7.1f ms (cpu %7.1f ms); "
-                    "ratio %.3f (cpu %.3f)\n",
-                    r + 1, round.freshMs, round.floorMs, round.floorCpuMs, round.cliMs, round.cliCpuMs,
-                    round.cliMs / round.floorMs, round.cliCpuMs / round.floorCpuMs);
+        std::printf("round %d: floor fresh %7.1f ms, kept %7.1f ms (cpu %7.1f ms), process %7.1f ms; cli %7.1f ms "
+                    "(cpu %7.1f ms); ratio %.3f (cpu %.3f)\n",
+                    r + 1, round.freshMs, round.floorMs, round.floorCpuMs, round.processMs, round.cliMs,
+                    round.cliCpuMs, round.cliMs / round.floorMs, round.cliCpuMs / round.floorCpuMs);
     }
 
     std::vector<double> ratios;
     std::vector<double> cpuRatios;
     std::vector<double> freshRatios;
+    std::vector<double> processRatios;
     std::vector<double> freshes;
     std::vector<double> floors;
     std::vector<double> clis;
@@ -185,6 +205,7 @@ int main(int argc, char **argv)
         ratios.push_back(round.cliMs / round.floorMs);
         cpuRatios.push_back(round.cliCpuMs / round.floorCpuMs);
         freshRatios.push_back(round.cliMs / round.freshMs);
+        processRatios.push_back(round.cliMs / round.processMs);
         freshes.push_back(round.freshMs);
         floors.push_back(round.floorMs);
         clis.push_back(round.cliMs);
@@ -195,6 +216,7 @@ int main(int argc, char **argv)
                 median(freshes), median(freshes) / n, median(floors), median(floors) / n, median(clis),
                 median(clis) / n);
     std::printf("median ratio cli / floor with fresh buffers: %.3f\n", median(freshRatios));
+    std::printf("median ratio cli / floor as a process of its own: %.3f\n", median(processRatios));
     std::printf("median ratio cli / floor with kept buffers: %.3f (goal <= 1.25); in processor time %.3f\n",
                 median(ratios), median(cpuRatios));
     std::printf("(checksums %lld %lld)\n", static_cast<long long>(sink), static_cast<long long>(keptSink));
