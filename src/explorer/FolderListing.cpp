@@ -33,6 +33,19 @@ void addKnownColumns(CGameRow &row, CSummaryLookup *lookup, CRecordedGame &scrat
     ++recordings;
 }
 
+QRegularExpression patternExpression(const QString &pattern)
+{
+    return QRegularExpression(
+        QRegularExpression::wildcardToRegularExpression(pattern, QRegularExpression::UnanchoredWildcardConversion),
+        QRegularExpression::CaseInsensitiveOption);
+}
+
+bool matches(const QString &fileName, const QRegularExpression &re)
+{
+    const QRegularExpressionMatch m = re.match(fileName);
+    return m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == fileName.size();
+}
+
 } // namespace
 
 CFolderListingOptions CFolderListingOptions::FromSettings()
@@ -60,13 +73,7 @@ bool IsRarName(const QString &fileName)
 
 bool MatchesPattern(const QString &fileName, const QString &pattern)
 {
-    if (pattern.isEmpty())
-        return true;
-    const QRegularExpression re(
-        QRegularExpression::wildcardToRegularExpression(pattern, QRegularExpression::UnanchoredWildcardConversion),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = re.match(fileName);
-    return m.hasMatch() && m.capturedStart() == 0 && m.capturedLength() == fileName.size();
+    return pattern.isEmpty() || matches(fileName, patternExpression(pattern));
 }
 
 CFolderListing Fill(
@@ -149,6 +156,9 @@ CFolderListing SearchFill(
     if (!lookup.IsReady())
         return listing;
     auto scratch = std::make_unique<CRecordedGame>();
+    // Made once for the folder, not once a file.
+    const bool anyName = query.filePattern.isEmpty();
+    const QRegularExpression pattern = anyName ? QRegularExpression() : patternExpression(query.filePattern);
     int ordinal = 0;
     for (const FileSystem::DirectoryEntry &entry : std::as_const(files)) {
         if (cancelled(cancel)) {
@@ -156,7 +166,7 @@ CFolderListing SearchFill(
             break;
         }
         const QString &name = entry.name;
-        if (entry.isDir || !IsRecordingName(name) || !MatchesPattern(name, query.filePattern))
+        if (entry.isDir || !IsRecordingName(name) || !(anyName || matches(name, pattern)))
             continue;
         CGameRow row;
         row.fileName = name;
