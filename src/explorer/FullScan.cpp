@@ -86,6 +86,29 @@ public:
         return std::move(slot);
     }
 
+    // A record the writer is done with, for a reader's next file: its
+    // buffers are reused instead of allocated and faulted in for every
+    // file. Null when none is spare.
+    std::unique_ptr<CRecordedGame> SpareRecord()
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_spare.empty())
+            return nullptr;
+        std::unique_ptr<CRecordedGame> game = std::move(m_spare.back());
+        m_spare.pop_back();
+        return game;
+    }
+
+    void Recycle(std::unique_ptr<CRecordedGame> game)
+    {
+        if (!game)
+            return;
+        std::lock_guard lock(m_mutex);
+        // No more records are kept than there can be files in flight.
+        if (int(m_spare.size()) < m_ahead)
+            m_spare.push_back(std::move(game));
+    }
+
     void Stop()
     {
         {
@@ -102,20 +125,24 @@ private:
     std::condition_variable m_room;
     std::condition_variable m_ready;
     std::vector<std::unique_ptr<AnalysedFile>> m_files;
+    std::vector<std::unique_ptr<CRecordedGame>> m_spare;
     int m_ahead;
     int m_next = 0;
     int m_written = 0;
     bool m_stopped = false;
 };
 
-std::unique_ptr<AnalysedFile> analyse(const QString &folder, const CGameRow &row, int rowIndex)
+std::unique_ptr<AnalysedFile> analyse(
+    const QString &folder, const CGameRow &row, int rowIndex, std::unique_ptr<CRecordedGame> spare)
 {
     auto file = std::make_unique<AnalysedFile>();
     file->rowIndex = rowIndex;
     file->row = row;
     try {
-        file->game = std::make_unique<CRecordedGame>();
-        file->read = RowAnalysis::AnalyzeFile(folder + row.fileName, *file->game, &file->reason, true);
+        // AnalyzeFile starts a reused record afresh, keeping its buffers.
+        // Nothing stored comes from the terrain: it is not read.
+        file->game = spare ? std::move(spare) : std::make_unique<CRecordedGame>();
+        file->read = RowAnalysis::AnalyzeFile(folder + row.fileName, *file->game, &file->reason, false);
     } catch (const std::exception &) {
         // Out of memory on a huge file: that file fails, the scan goes on.
         file->game.reset();
@@ -137,7 +164,7 @@ public:
             m_threads.emplace_back([this, &folder, &rows, &positions] {
                 for (int p = m_queue.Take(); p >= 0; p = m_queue.Take()) {
                     const int index = positions[size_t(p)];
-                    m_queue.Put(p, analyse(folder, rows[index], index));
+                    m_queue.Put(p, analyse(folder, rows[index], index, m_queue.SpareRecord()));
                 }
             });
     }
@@ -262,6 +289,8 @@ CFullScanResult Run(const QString &folder, const QList<CGameRow> &rows, const st
             Log::Write(QStringLiteral("check Event Object: %1")
                            .arg(cancel.load() ? QStringLiteral("BREAK") : QStringLiteral("CONTINUE")));
         }
+        for (auto &file : batch)
+            queue.Recycle(std::move(file->game));
         if (cancel.load())
             result.cancelled = true;
     }

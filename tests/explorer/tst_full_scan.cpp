@@ -6,6 +6,8 @@
 #include "catalogue/SqlStatement.h"
 #include "explorer/FolderListing.h"
 #include "explorer/FullScan.h"
+#include "explorer/RowAnalysis.h"
+#include "recgame/RecordedGame.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +37,16 @@ private:
         for (int i = 0; i < n; ++i) {
             HeaderBuilder h = HeaderBuilder::Duel("Pl" + QByteArray::number(i % 7), "Op" + QByteArray::number(i));
             h.gameType = i % 3 == 0 ? 2 : 0;
-            const QByteArray bytes = Fixture::Recording(h.build(), BodyBuilder().timeStep(60000 * (1 + i % 50)).build());
+            h.mapId = 9 + i % 4;
+            // Every fifth game a 2 vs 2 with chat, so that a game after it
+            // has fewer players than the one before.
+            BodyBuilder body;
+            if (i % 5 == 0) {
+                h.entries << FixturePlayer { 3, "Third" + QByteArray::number(i), 3, 2, 2 }
+                          << FixturePlayer { 4, "Fourth", 4, 3, 2 };
+                body.chat("@#1Pl: gl hf");
+            }
+            const QByteArray bytes = Fixture::Recording(h.build(), body.timeStep(60000 * (1 + i % 50)).build());
             Fixture::Write(folder + QStringLiteral("f%1-%2.mgx").arg(m_folders).arg(i, 3, 10, QLatin1Char('0')), bytes);
         }
         Fixture::Write(folder + QStringLiteral("broken.mgx"), "not a recording");
@@ -102,6 +113,35 @@ private:
 
 private slots:
     void initTestCase() { QVERIFY(Catalogue::PrepareCatalogue()); }
+
+    // Readers reuse their records from file to file: nothing of one game
+    // may stay for the next (the players of a bigger game, its map, its
+    // chat). The scan stores what each file analysed in a new record gives.
+    void reusedRecordsCarryNothingOver()
+    {
+        const QString folder = folderOf(40);
+        const QList<CGameRow> rows = rowsOf(folder);
+        freshCatalogue();
+        {
+            auto db = Catalogue::OpenCatalogue();
+            for (CGameRow row : rows) {
+                if (!row.isFile || !row.IsRecording())
+                    continue;
+                CRecordedGame fresh;
+                if (RowAnalysis::AnalyzeFile(folder + row.fileName, fresh))
+                    QVERIFY(RowAnalysis::StoreAnalysed(row, fresh, *db, -1));
+            }
+        }
+        const QStringList expected = contents();
+        QCOMPARE(expected.size(), 40);
+        QVERIFY(expected.filter(QStringLiteral("Fourth")).size() == 8);
+        for (int jobs : { 1, 2 }) {
+            freshCatalogue();
+            std::atomic<bool> cancel { false };
+            FullScan::Run(folder, rows, cancel, {}, jobs);
+            QCOMPARE(contents(), expected);
+        }
+    }
 
     void sameCatalogueAsOneReader_data()
     {
