@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
 
@@ -53,22 +54,10 @@ public:
     {
         if (m_count++ > 0)
             m_out.write(",\n");
-        // An element is indented one level deeper than on its own. JSON text
-        // has no raw line breaks inside strings, so every line is a line of
-        // the layout.
-        const QByteArray alone = QJsonDocument(element).toJson(QJsonDocument::Indented);
-        m_line.clear();
-        for (qsizetype start = 0; start < alone.size();) {
-            qsizetype end = alone.indexOf('\n', start);
-            if (end < 0)
-                end = alone.size();
-            if (start > 0)
-                m_line += '\n';
-            m_line += "    ";
-            m_line += QByteArrayView(alone).sliced(start, end - start);
-            start = end + 1;
-        }
-        m_out.write(m_line);
+        // The element laid out inside an array of its own is the element
+        // as the whole array lays it out: "[\n", the element, "\n]\n".
+        const QByteArray alone = QJsonDocument(QJsonArray{element}).toJson(QJsonDocument::Indented);
+        m_out.write(alone.constData() + 2, alone.size() - 5);
     }
 
     ~JsonArrayOut()
@@ -79,7 +68,6 @@ public:
 
 private:
     QFile m_out;
-    QByteArray m_line;
     qsizetype m_count = 0;
 };
 
