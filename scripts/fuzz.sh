@@ -54,7 +54,9 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 # Inputs that once failed run once first; each must pass.
 echo "== regression inputs"
-if ! "$build/bin/fuzz_recording" -rss_limit_mb=2048 -timeout=10 "$seeds"/regression/* >"$build/regression.log" 2>&1; then
+# A flood of lobby chat takes a few seconds under the sanitizers; the limit
+# leaves room for a loaded machine while still catching a hang.
+if ! "$build/bin/fuzz_recording" -rss_limit_mb=2048 -timeout=60 "$seeds"/regression/* >"$build/regression.log" 2>&1; then
     echo "a regression input failed: see $build/regression.log"
     exit 1
 fi
