@@ -71,9 +71,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const qsizetype at = qsizetype((std::size_t(data[i]) << 8 | data[i + 1]) * 7) % header.size();
         header[at] = char(data[i + 2]);
     }
-    CRecordedGame game;
+    // One record for every input, started afresh as a reader reusing it
+    // does: no new terrain and buffers for each input.
+    static CRecordedGame game;
+    static const QByteArray body = BodyBuilder().meta500().timeStep(500).chat("@#1P1: hi").build();
+    game.Reset();
     game.header = header;
-    game.body = BodyBuilder().meta500().timeStep(500).chat("@#1P1: hi").build();
+    game.body = body;
     // One input in eight (the three high bits of the AI rules byte) draws the
     // minimap.
     FuzzCommon::Exercise(game, true, true, (data[4] & 0xE0) == 0xE0);
