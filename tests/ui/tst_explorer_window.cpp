@@ -656,6 +656,27 @@ private Q_SLOTS:
         QCOMPARE(again.findChild<QLineEdit *>(QStringLiteral("collision"))->text(), QStringLiteral(" Match "));
     }
 
+    // The General page's check box shows the watch setting and sets it.
+    void watchCheckBoxFollowsTheSetting()
+    {
+        for (const bool watch : { true, false }) {
+            CSettings::Instance().watchFolder = watch;
+            CConfiguration sheet;
+            sheet.Page(0)->EnsureInitialised();
+            auto *box = sheet.findChild<QCheckBox *>(QStringLiteral("watchFolder"));
+            QVERIFY(box);
+            QCOMPARE(box->isChecked(), watch);
+            const QString shots = qEnvironmentVariable("VELLUMCAST_SHOTS");
+            if (!shots.isEmpty() && watch) {
+                sheet.resize(sheet.sizeHint());
+                sheet.grab().save(shots + QStringLiteral("/configuration-general.png"));
+            }
+            box->setChecked(!watch);
+            sheet.accept();
+            QCOMPARE(CSettings::Instance().watchFolder.load(), !watch);
+        }
+    }
+
     void unshownPagesChangeNothing()
     {
         CSettings::Instance().SetDateFormat(QStringLiteral("%H:%M only"));
