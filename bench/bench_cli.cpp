@@ -18,6 +18,7 @@
 // FOLDER defaults to the shared corpus beside the repository; the command to
 // the vellumcast-cli beside this program.
 
+#include "BenchClock.h"
 #include "BenchFloor.h"
 #include "recgame/RecordingFiles.h"
 
@@ -56,13 +57,6 @@ double median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double ownCpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
 double childrenCpuMs()
@@ -173,12 +167,12 @@ int main(int argc, char **argv)
         for (const QString &path : files)
             sink += ReadAndInflate(path);
         round.freshMs = double(timer.nsecsElapsed()) / 1e6;
-        const double floorCpuBefore = ownCpuMs();
+        const double floorCpuBefore = ProcessCpuMs();
         timer.start();
         for (const QString &path : files)
             keptSink += ReadAndInflateInto(path, kept);
         round.floorMs = double(timer.nsecsElapsed()) / 1e6;
-        round.floorCpuMs = ownCpuMs() - floorCpuBefore;
+        round.floorCpuMs = ProcessCpuMs() - floorCpuBefore;
         timer.start();
         runFloor();
         round.processMs = double(timer.nsecsElapsed()) / 1e6;

@@ -22,6 +22,7 @@
 #include "catalogue/Persistence.h"
 #include "catalogue/Searcher.h"
 #include "catalogue/SqlStatement.h"
+#include "BenchClock.h"
 #include "BenchFloor.h"
 #include "explorer/FolderListing.h"
 #include "explorer/FullScan.h"
@@ -85,12 +86,6 @@ double ms(qint64 ns)
 
 // Processor time of the process: on a machine shared with other work the
 // elapsed time says little, this says what the work costs.
-double cpuMs()
-{
-    timespec t {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
 
 QString nickOf(int n)
 {
@@ -247,29 +242,29 @@ void measure(const QString &folder, int listCount)
 {
     QElapsedTimer timer;
     timer.start();
-    double cpu = cpuMs();
+    double cpu = ProcessCpuMs();
     const CFolderListing listed = FolderListing::Fill(folder, CFolderListingOptions {});
     std::printf("  listing %d files                %9.1f ms  cpu %7.1f ms  (%d known)\n", listCount,
-        ms(timer.nsecsElapsed()), cpuMs() - cpu, listed.recordings);
+        ms(timer.nsecsElapsed()), ProcessCpuMs() - cpu, listed.recordings);
     auto db = Catalogue::OpenCatalogue();
     for (const Search &s : kSearches) {
         timer.start();
-        cpu = cpuMs();
+        cpu = ProcessCpuMs();
         const CSearchQuery query = buildQuery(s, *db);
         const CFolderListing found = FolderListing::SearchFill(folder, query);
         std::printf("  search: %-26s %9.1f ms  cpu %7.1f ms  (%d matches)\n", s.label, ms(timer.nsecsElapsed()),
-            cpuMs() - cpu, found.files);
+            ProcessCpuMs() - cpu, found.files);
     }
     timer.start();
-    cpu = cpuMs();
+    cpu = ProcessCpuMs();
     const auto top = Maintenance::TopPlayers(1, *db);
     std::printf("  top players                        %9.1f ms  cpu %7.1f ms  (%lld rows)\n", ms(timer.nsecsElapsed()),
-        cpuMs() - cpu, static_cast<long long>(top.size()));
+        ProcessCpuMs() - cpu, static_cast<long long>(top.size()));
     timer.start();
-    cpu = cpuMs();
+    cpu = ProcessCpuMs();
     const QStringList nicks = Maintenance::SearchPlayers(QStringLiteral("ck0123"), -1, 1500, 2000, *db);
     std::printf("  player search                      %9.1f ms  cpu %7.1f ms  (%lld rows)\n", ms(timer.nsecsElapsed()),
-        cpuMs() - cpu, static_cast<long long>(nicks.size()));
+        ProcessCpuMs() - cpu, static_cast<long long>(nicks.size()));
 }
 
 // Links of the sources under names no other run used, so that the
@@ -314,11 +309,11 @@ void measureScan(const QString &work, const QStringList &sources, int count)
         const CFolderListing listing = FolderListing::Fill(folder, CFolderListingOptions { false, false });
         std::atomic<bool> cancel { false };
         timer.start();
-        const double cpu = cpuMs();
+        const double cpu = ProcessCpuMs();
         const CFullScanResult r = FullScan::Run(folder, listing.rows, cancel, {}, jobs);
         const qint64 ns = timer.nsecsElapsed();
         std::printf("  scan, %d reader(s)                 %9.1f ms  %5.2f x floor  cpu %7.1f ms  (%d stored, %d failed)\n",
-            jobs > 0 ? jobs : FullScan::DefaultJobs(), ms(ns), double(ns) / double(floorNs), cpuMs() - cpu, r.stored,
+            jobs > 0 ? jobs : FullScan::DefaultJobs(), ms(ns), double(ns) / double(floorNs), ProcessCpuMs() - cpu, r.stored,
             r.failed);
     }
     std::printf("  (sink %lld)\n", static_cast<long long>(sink));

@@ -8,6 +8,8 @@
 //
 //   QT_QPA_PLATFORM=offscreen bench_window DIR [--rows N]
 
+#include "BenchClock.h"
+
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Persistence.h"
@@ -25,27 +27,7 @@
 #include <QFile>
 
 #include <cstdio>
-#include <ctime>
 #include <memory>
-#include <sys/resource.h>
-
-namespace {
-
-double cpuMs()
-{
-    timespec t {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-long peakMb()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -62,7 +44,7 @@ int main(int argc, char **argv)
     CSettings::Instance().ResetToDefaults();
     if (!Catalogue::PrepareCatalogue())
         return 1;
-    std::printf("peak memory before the window   %6ld MB\n", peakMb());
+    std::printf("peak memory before the window   %6ld MB\n", PeakMemoryMb());
 
     // The whole start-up of the window (settings, catalogue, splash, main
     // window) with the folder given, as "vellumcast FOLDER" does, until
@@ -71,7 +53,7 @@ int main(int argc, char **argv)
     const int entries = int(QDir(folder).entryList(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot).size()) + 1;
     QElapsedTimer timer;
     timer.start();
-    double cpu = cpuMs();
+    double cpu = ProcessCpuMs();
     CVellumcastApp vellumcast;
     if (vellumcast.InitInstance(folder, true) != CVellumcastApp::Start::Ready)
         return 1;
@@ -80,7 +62,7 @@ int main(int argc, char **argv)
     while (model->rowCount() < entries && timer.elapsed() < 60000)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     std::printf("1. window started, list filled   %8.1f ms  cpu %7.1f ms  (%d rows, %d known)\n",
-        double(timer.nsecsElapsed()) / 1e6, cpuMs() - cpu, model->rowCount(), model->GamesCounter());
+        double(timer.nsecsElapsed()) / 1e6, ProcessCpuMs() - cpu, model->rowCount(), model->GamesCounter());
 
     // A recording saved into the shown folder, written in pieces as the game
     // does, until its row is in the list analysed. The watch waits until
@@ -146,19 +128,19 @@ int main(int argc, char **argv)
         result.files = result.recordings = int(result.rows.size());
     }
     timer.start();
-    cpu = cpuMs();
+    cpu = ProcessCpuMs();
     const_cast<CGameListModel *>(model)->SetListing(result);
     view.scrollToBottom();
     view.grab();
     QApplication::processEvents();
     std::printf("2. %lld-row result shown          %8.1f ms  cpu %7.1f ms\n", static_cast<long long>(result.rows.size()),
-        double(timer.nsecsElapsed()) / 1e6, cpuMs() - cpu);
+        double(timer.nsecsElapsed()) / 1e6, ProcessCpuMs() - cpu);
     timer.start();
-    cpu = cpuMs();
+    cpu = ProcessCpuMs();
     view.sortByColumn(CGameListModel::Map, Qt::DescendingOrder);
     view.grab();
     std::printf("   sorted by map                 %8.1f ms  cpu %7.1f ms\n", double(timer.nsecsElapsed()) / 1e6,
-        cpuMs() - cpu);
-    std::printf("   peak memory                   %6ld MB\n", peakMb());
+        ProcessCpuMs() - cpu);
+    std::printf("   peak memory                   %6ld MB\n", PeakMemoryMb());
     return 0;
 }
