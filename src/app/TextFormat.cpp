@@ -1,5 +1,7 @@
 #include "app/TextFormat.h"
 
+#include <limits>
+
 QString FormatText(const QString &format, std::initializer_list<QVariant> values)
 {
     QString out;
@@ -51,4 +53,27 @@ QString FormatText(const QString &format, std::initializer_list<QVariant> values
         i = j;
     }
     return out;
+}
+
+int LeadingInt(QStringView text)
+{
+    const auto blank = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')
+            || c == QLatin1Char('\v') || c == QLatin1Char('\f');
+    };
+    qsizetype i = 0;
+    while (i < text.size() && blank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    qint64 value = 0;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
+        value = value * 10 + (text[i].unicode() - '0');
+        if (value > std::numeric_limits<int>::max())
+            return negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+    }
+    return int(negative ? -value : value);
 }

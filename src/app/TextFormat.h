@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 #include <initializer_list>
@@ -11,3 +12,7 @@
 // a real printf: a value is converted to what the specifier asks for, and a
 // specifier without a value is left as it is.
 QString FormatText(const QString &format, std::initializer_list<QVariant> values);
+
+// The C library's string-to-int rule: blanks, an optional sign, digits; 0
+// when there are none. Saturates instead of overflowing.
+int LeadingInt(QStringView text);

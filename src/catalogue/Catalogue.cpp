@@ -3,6 +3,7 @@
 #include "app/Log.h"
 #include "app/Paths.h"
 #include "app/Settings.h"
+#include "app/TextFormat.h"
 #include "app/TextCodec.h"
 #include "catalogue/SqlStatement.h"
 
@@ -99,12 +100,6 @@ const SearchIndex kSearchIndexes[] = {
     // Every store of a game on a custom map looks its name up.
     { "index_maps_name", "maps (Name)" },
 };
-
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\v') || c == QLatin1Char('\f')
-        || c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
 
 bool hasCatalogueTables(CDbSQLite &db)
 {
@@ -210,27 +205,6 @@ void ImportBaseKnowledge(CDbSQLite &db, bool updateMode)
         job.path = BaseKnowledgePath(file);
         ImportBaseKnowledgeFile(job);
     }
-}
-
-int LeadingInt(const QString &text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
-        value = value * 10 + (text[i].unicode() - '0');
-        if (value > std::numeric_limits<int>::max())
-            value = qint64(std::numeric_limits<int>::max()) + 1; // saturate, keep the sign's room
-    }
-    if (negative)
-        value = -value;
-    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 QList<BaseKnowledgeRecord> ParseBaseKnowledge(const QString &text)

@@ -82,8 +82,6 @@ struct BaseKnowledgeRecord
 // records, runs of ";" separate fields (so an empty field does not exist),
 // numbers read like the C library's string-to-int conversion.
 QList<BaseKnowledgeRecord> ParseBaseKnowledge(const QString &text);
-// The C library's conversion: blanks, optional sign, digits; 0 when none.
-int LeadingInt(const QString &text);
 
 // Start-up preparation: creates the catalogue and imports the base knowledge
 // when it does not exist; imports the update file once when it exists but the

@@ -1,5 +1,7 @@
 #include "ratings/RatingParsers.h"
 
+#include "app/TextFormat.h"
+
 #include "ratings/Countries.h"
 
 #include <QRegularExpression>
@@ -117,25 +119,6 @@ QByteArray joinEncoded(const QStringList &names, char separator, const QString &
 }
 
 } // namespace
-
-int LeadingInt(QStringView text)
-{
-    qsizetype i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
-    qint64 value = 0;
-    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
-        value = value * 10 + (text[i].unicode() - '0');
-        if (value > std::numeric_limits<int>::max())
-            return negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
-    }
-    return int(negative ? -value : value);
-}
 
 QByteArray EncodeParameter(const QString &value, const QString &codePage)
 {

@@ -30,9 +30,6 @@ struct PageResult
     int rating = kNewRating;
 };
 
-// The usual leading-digits rule: blanks, an optional sign, digits; 0 when
-// there are none. Saturates instead of overflowing.
-int LeadingInt(QStringView text);
 
 // A parameter value percent-encoded for a query or a form body: every byte
 // but the unreserved ones (A-Z a-z 0-9 - . _ ~) as %XX. The text is encoded
