@@ -12,7 +12,9 @@
 #include <QAction>
 #include <QObject>
 #include <QSize>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -31,6 +33,16 @@ protected:
     CGameListModel &model() const { return *m_frame->ListView()->Model(); }
     QAction *action(int id) const { return m_frame->Commands()->Action(id); }
     const CGameRow &row(const QString &name) const { return model().Row(model().FindRow(name)); }
+
+    // Default settings with nothing stored (settings written by a test
+    // belong to it alone), and a new empty folder.
+    void freshSettingsAndFolder()
+    {
+        CSettings::Instance().ResetToDefaults();
+        CSettings::OpenStore()->clear();
+        m_folder = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("games-XXXXXX")));
+        QVERIFY(m_folder->isValid());
+    }
 
     // A new window listing folderPath(), shown; with the built translations
     // when asked (the language menu and translated texts), at size when given.

@@ -114,11 +114,7 @@ private Q_SLOTS:
 
     void init()
     {
-        CSettings::Instance().ResetToDefaults();
-        m_folder = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("games-XXXXXX")));
-        QVERIFY(m_folder->isValid());
-        // Settings written by a test belong to it alone.
-        CSettings::OpenStore()->clear();
+        freshSettingsAndFolder();
     }
 
     void cleanup()

@@ -186,9 +186,7 @@ private Q_SLOTS:
 
     void init()
     {
-        CSettings::Instance().ResetToDefaults();
-        CSettings::OpenStore()->clear();
-        m_folder = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("games-XXXXXX")));
+        freshSettingsAndFolder();
         m_elsewhere = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("other-XXXXXX")));
         QVERIFY(QDir(folderPath()).mkdir(QStringLiteral("sub")));
         QVERIFY(write(folderPath() + "known.mgx", recording("Ann", "Bob")));

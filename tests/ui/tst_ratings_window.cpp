@@ -104,9 +104,7 @@ private Q_SLOTS:
 
     void init()
     {
-        CSettings::Instance().ResetToDefaults();
-        CSettings::OpenStore()->clear();
-        m_folder = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("games-XXXXXX")));
+        freshSettingsAndFolder();
         m_messages.clear();
     }
 

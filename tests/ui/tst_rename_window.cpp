@@ -105,10 +105,7 @@ private Q_SLOTS:
 
     void init()
     {
-        CSettings::Instance().ResetToDefaults();
-        CSettings::OpenStore()->clear();
-        m_folder = std::make_unique<QTemporaryDir>(m_env.file(QStringLiteral("games-XXXXXX")));
-        QVERIFY(m_folder->isValid());
+        freshSettingsAndFolder();
         CRenamer formats(CRenamer::Options {});
         formats.AddFormat(QStringLiteral("Plain"), QStringLiteral("Duel {MAP} {P}.mgx"), 1);
         formats.AddFormat(QStringLiteral("Round"), QStringLiteral("R{ROUND} {MAP}.mgx"), 1);
