@@ -4,7 +4,9 @@
 #include <sys/resource.h>
 
 // What the benchmarks print beside elapsed time: the processor time this
-// process has used and its peak memory.
+// process (or its finished children) has used and its peak memory. On a
+// machine shared with other work the wall time mostly measures the wait
+// for a processor.
 
 inline double ProcessCpuMs()
 {
@@ -18,4 +20,13 @@ inline long PeakMemoryMb()
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;
+}
+
+// User and system time of the children this process has waited for.
+inline double ChildrenCpuMs()
+{
+    rusage usage {};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }

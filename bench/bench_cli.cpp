@@ -28,7 +28,6 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include <sys/resource.h>
 #include <time.h>
 
 #include <algorithm>
@@ -57,14 +56,6 @@ double median(std::vector<double> values)
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-double childrenCpuMs()
-{
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    const auto ms = [](const timeval &t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
 int usage()
@@ -176,11 +167,11 @@ int main(int argc, char **argv)
         timer.start();
         runFloor();
         round.processMs = double(timer.nsecsElapsed()) / 1e6;
-        const double cpuBefore = childrenCpuMs();
+        const double cpuBefore = ChildrenCpuMs();
         timer.start();
         runCli();
         round.cliMs = double(timer.nsecsElapsed()) / 1e6;
-        round.cliCpuMs = childrenCpuMs() - cpuBefore;
+        round.cliCpuMs = ChildrenCpuMs() - cpuBefore;
         measured.push_back(round);
         std::printf("round %d: floor fresh %7.1f ms, kept %7.1f ms (cpu %7.1f ms), process %7.1f ms; cli %7.1f ms "
                     "(cpu %7.1f ms); ratio %.3f (cpu %.3f)\n",

@@ -7,6 +7,8 @@
 //
 // CORPUS defaults to the shared corpus beside the repository; N to 1000.
 
+#include "BenchClock.h"
+
 #include "app/Settings.h"
 #include "catalogue/Catalogue.h"
 #include "catalogue/Persistence.h"
@@ -27,7 +29,6 @@
 
 #include <cstdio>
 #include <memory>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -87,17 +88,6 @@ double ms(qint64 ns)
     return double(ns) / 1e6;
 }
 
-// Processor time (user + system) of this process or of its finished
-// children: on a machine shared with other work the wall time mostly
-// measures the wait for a processor.
-double cpuMs(int who)
-{
-    rusage usage {};
-    getrusage(who, &usage);
-    return (double(usage.ru_utime.tv_sec) + double(usage.ru_stime.tv_sec)) * 1e3
-        + (double(usage.ru_utime.tv_usec) + double(usage.ru_stime.tv_usec)) / 1e3;
-}
-
 int usage()
 {
     std::fprintf(stderr, "usage: bench_rename [CORPUS] [--files N]\n");
@@ -147,12 +137,12 @@ int main(int argc, char **argv)
     const QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/vellumcast-cli");
     QElapsedTimer timer;
     QProcess process;
-    const double childrenBefore = cpuMs(RUSAGE_CHILDREN);
+    const double childrenBefore = ChildrenCpuMs();
     timer.start();
     process.start(cli, QStringList { QStringLiteral("rename"), QStringLiteral("--dry-run") } + files);
     const bool finished = process.waitForFinished(600000);
     const qint64 cliNs = timer.nsecsElapsed();
-    const double cliCpu = cpuMs(RUSAGE_CHILDREN) - childrenBefore;
+    const double cliCpu = ChildrenCpuMs() - childrenBefore;
     const int lines = int(process.readAllStandardOutput().count('\n'));
     std::printf("\n1. vellumcast-cli rename --dry-run over %d files\n", count);
     std::printf("   whole process, wall        %9.1f ms  %7.3f ms/file  (exit %d, %d lines)  (aim: under 1000 ms)\n",
@@ -160,7 +150,7 @@ int main(int argc, char **argv)
     std::printf("   whole process, processor   %9.1f ms\n", cliCpu);
 
     // 2. The same work in this process.
-    const double selfBefore = cpuMs(RUSAGE_SELF);
+    const double selfBefore = ProcessCpuMs();
     timer.start();
     CRenamer renamer;
     renamer.LoadFormats();
@@ -178,7 +168,7 @@ int main(int argc, char **argv)
     const qint64 expandNs = timer.nsecsElapsed();
     const CRenameBatch::Outcome plan = CRenameBatch(folder, entries, CollisionText::Current()).Plan();
     const qint64 totalNs = timer.nsecsElapsed();
-    const double selfCpu = cpuMs(RUSAGE_SELF) - selfBefore;
+    const double selfCpu = ProcessCpuMs() - selfBefore;
     std::printf("\n2. in process\n");
     std::printf("   load + expand              %9.1f ms  %7.3f ms/file  (%lld named)\n", ms(expandNs),
         ms(expandNs) / count, static_cast<long long>(entries.size()));
