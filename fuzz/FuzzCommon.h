@@ -65,7 +65,7 @@ inline void Exercise(CRecordedGame &game, bool readTerrain, bool scanAgain, bool
         (void)CRecordedGame::CivilizationName(player.civilization);
     (void)CRecordedGame::FormatGameTime(game.povPlayer.feudalTime);
     if (drawMinimap)
-        (void)Minimap::Render(game, Qt::white);
+        (void)Minimap::Render(game, 0xFFFFFFFFu);
     game.Reanalyze(scanAgain);
 }
 

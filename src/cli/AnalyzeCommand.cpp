@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "app/PngImage.h"
 #include "app/Settings.h"
 #include "cli/RecordPrinter.h"
 #include "recgame/Minimap.h"
@@ -146,8 +147,8 @@ int RunMinimap(const QStringList &args)
         Err() << "minimap: " << args[0] << ": " << reason << "\n";
         return ExitCode::Failure;
     }
-    const QImage image = Minimap::Render(game, QColor(240, 240, 240));
-    if (!image.save(args[1], "PNG")) {
+    const Minimap::Picture picture = Minimap::Render(game, 0xFFF0F0F0u);
+    if (!PngImage::Save(args[1], picture.pixels.data(), picture.width, picture.height, picture.width)) {
         Err() << "minimap: cannot write " << args[1] << "\n";
         return ExitCode::Failure;
     }

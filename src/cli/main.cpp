@@ -66,7 +66,6 @@ int usage()
 
 int main(int argc, char *argv[])
 {
-    // Drawing the minimap needs QImage only; no display is used.
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Kestrelhold"));
     QCoreApplication::setApplicationName(QStringLiteral("Vellumcast"));

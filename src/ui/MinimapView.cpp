@@ -25,7 +25,8 @@ void CMinimapView::ShowGame(const CRecordedGame &game)
     // Transparent where no tile lies, so the diamond sits on the pane itself.
     QImage image(Minimap::kWidth, Minimap::kHeight, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    Minimap::Draw(game, image);
+    Minimap::Draw(game, reinterpret_cast<std::uint32_t *>(image.bits()), image.width(), image.height(),
+                  image.bytesPerLine() / 4);
     m_picture = image;
     update();
 }
