@@ -9,6 +9,9 @@
 #include "app/TextCodec.h"
 #include "recgame/ByteView.h"
 
+#include <QtEndian>
+
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -78,7 +81,20 @@ void CRecordedGame::scanBody(bool setDuration)
     const int ageLine[3] = {StringId::FeudalLine, StringId::CastleLine, StringId::ImperialLine};
 
     qint64 pos = bodyStart(b, version);
+    const auto *data = reinterpret_cast<const unsigned char *>(b.at(0));
     while (pos < b.size() - 3) {
+        // Nine operations in ten are time steps: a run of them is walked
+        // here with one bounds check each (type, delta and flag readable).
+        // Positive deltas add up to at most INT_MAX, as they do below.
+        qint64 elapsed = t;
+        while (pos <= b.size() - 12 && qFromLittleEndian<std::int32_t>(data + pos) == kOpTimeStep) {
+            elapsed += std::max(qFromLittleEndian<std::int32_t>(data + pos + 4), 0);
+            pos += qFromLittleEndian<std::int32_t>(data + pos + 8) == 0 ? 52 : 24;
+        }
+        t = std::int32_t(std::min<qint64>(elapsed, INT_MAX));
+        if (pos >= b.size() - 3)
+            break;
+
         std::int32_t type = 0;
         b.i32(pos, &type);
         pos += 4;

@@ -61,6 +61,13 @@ private Q_SLOTS:
         QTest::addRow("negative command length") << BodyBuilder().i32(1).i32(-8).timeStep(1000).build() << "00:00:01";
         QTest::addRow("saturating time") << BodyBuilder().timeStep(0x7FFFFFFF).timeStep(0x7FFFFFFF).build()
                                          << "596:31:23";
+        QTest::addRow("saturated time stays there past other operations")
+            << BodyBuilder().timeStep(0x7FFFFFFF).timeStep(0x7FFFFFFF).chat("@#1a: b").timeStep(5).build()
+            << "596:31:23";
+        QTest::addRow("a step cut before its flag")
+            << BodyBuilder().timeStep(1000).i32(2).i32(1000).build() << "00:00:01";
+        QTest::addRow("a flag-0 step cut in its extra bytes counts")
+            << BodyBuilder().timeStep(2000).i32(2).i32(1000).i32(0).raw("xx").build() << "00:00:03";
     }
 
     void duration()
