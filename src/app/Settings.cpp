@@ -186,8 +186,11 @@ void CSettings::SetSaveGameFolder(const QString &folder)
 
 void CSettings::SetCodePage(const QString &name)
 {
-    // An unknown code page would leave every name undecodable: keep the default.
-    const bool known = QStringDecoder(name.toLatin1().constData()).isValid();
+    // An unknown code page would leave every name undecodable: keep the
+    // default. (Asking the converter library costs a millisecond at every
+    // start; the default needs no asking, it is what an unknown name gets.)
+    const bool known = name == QLatin1String(SettingsDefault::CodePage)
+        || QStringDecoder(name.toLatin1().constData()).isValid();
     set(m_codePage, known ? name : QString::fromLatin1(SettingsDefault::CodePage));
 }
 

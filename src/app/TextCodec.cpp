@@ -64,9 +64,16 @@ QString Decode(const char *bytes, qsizetype size, const QString &codePage)
         return QString::fromLatin1(bytes, size);
     if (IsValidUtf8(bytes, size))
         return QString::fromUtf8(bytes, size);
-    QStringDecoder decoder(codePage.toLatin1().constData(), QStringDecoder::Flag::Stateless);
-    if (!decoder.isValid())
-        decoder = QStringDecoder(SettingsDefault::CodePage, QStringDecoder::Flag::Stateless);
+    // Opening a converter costs more than decoding a name: each thread
+    // keeps the last one it opened.
+    thread_local QString cachedName;
+    thread_local QStringDecoder decoder;
+    if (!decoder.isValid() || codePage != cachedName) {
+        decoder = QStringDecoder(codePage.toLatin1().constData(), QStringDecoder::Flag::Stateless);
+        if (!decoder.isValid())
+            decoder = QStringDecoder(SettingsDefault::CodePage, QStringDecoder::Flag::Stateless);
+        cachedName = codePage;
+    }
     return decoder.decode(QByteArrayView(bytes, size));
 }
 

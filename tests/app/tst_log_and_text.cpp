@@ -92,6 +92,10 @@ private Q_SLOTS:
         QTest::addRow("valid utf-8 wins") << QByteArray("caf\xC3\xA9") << "windows-1252" << QStringLiteral("café");
         QTest::addRow("gbk") << QByteArray("\xC9\xA8\xB5\xB4") << "GBK" << QStringLiteral("扫荡");
         QTest::addRow("cyrillic") << QByteArray("\xCF\xF0\xE8") << "windows-1251" << QStringLiteral("При");
+        // Each name decodes on its own: half a character at the end of one
+        // (dropped by the converter) is not carried into the next.
+        QTest::addRow("gbk cut in a character") << QByteArray("a\xC9") << "GBK" << QStringLiteral("a");
+        QTest::addRow("gbk after a cut character") << QByteArray("\xB5\xB4") << "GBK" << QStringLiteral("荡");
         QTest::addRow("overlong utf-8 is not utf-8")
             << QByteArray("\xC0\xAF") << "windows-1252" << QStringLiteral("À¯");
         QTest::addRow("truncated utf-8 is not utf-8")
