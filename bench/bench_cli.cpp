@@ -10,8 +10,9 @@
 // start-up of the process (Qt, settings, string tables) weighs like it does
 // over a real folder of a few hundred games rather than over a dozen. A third
 // floor is a process of its own (this program with --floor-only FILES...,
-// linked to the same libraries) reading and inflating with kept buffers: it
-// pays the start-up and the first page faults that a new process pays.
+// which loads Qt Core and zlib only, as reading and inflating needs) reading
+// and inflating with kept buffers: it pays the start-up and the first page
+// faults that any new process pays.
 //
 //   bench_cli [FOLDER] [--rounds N] [--copies N] [--cli PATH] [-- EXTRA CLI ARGS]
 //
