@@ -2,11 +2,11 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Persistence.h"
+#include "explorer/FileSystem.h"
 #include "explorer/FolderListing.h"
 #include "explorer/RowAnalysis.h"
 #include "recgame/RecordedGame.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <memory>
@@ -49,11 +49,14 @@ void CFolderWatch::Stop()
 
 QHash<QString, qint64> CFolderWatch::entries() const
 {
+    // The listing's own pass (one readdir and stat): a game writing into a
+    // folder of thousands of recordings changes it many times a minute.
     QHash<QString, qint64> found;
-    QDir dir(m_folder);
-    dir.setFilter(QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo &info : dir.entryInfoList())
-        found.insert(info.fileName(), info.isDir() ? -1 : info.size());
+    QList<FileSystem::DirectoryEntry> listed;
+    FileSystem::ListDirectory(m_folder, &listed);
+    found.reserve(listed.size());
+    for (const FileSystem::DirectoryEntry &entry : listed)
+        found.insert(entry.name, entry.isDir ? -1 : entry.size);
     return found;
 }
 
