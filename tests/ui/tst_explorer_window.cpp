@@ -255,6 +255,9 @@ private Q_SLOTS:
             everyone.sort();
             QCOMPARE(everyone, (QStringList { "[TheJedi]HallisYoScholar", "_Spring_" }));
             QVERIFY(form->MinimapHasTerrain());
+            const QString shots = qEnvironmentVariable("VELLUMCAST_SHOTS");
+            if (!shots.isEmpty() && pass == 0)
+                m_frame->grab().save(shots + QStringLiteral("/detail-pane.png"));
             m_tester.reset();
             m_frame.reset();
         }
