@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CClipboardDlg</name>
+    <message>
+        <source>Copy to Clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>17++</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 chars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team Rating:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players Civilizations:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team Names:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Union string:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CCommandTable</name>
     <message>
         <source>Create New Folder</source>
@@ -224,14 +279,6 @@
         <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <source>The Conquerors 1.0c / 1.0e</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Conquerors 1.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Move to ...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -370,10 +417,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Code page of names in recordings:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Recorded games</source>
         <translation type="unfinished"></translation>
     </message>
@@ -387,6 +430,54 @@
     </message>
     <message>
         <source>Wine prefix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show new recordings of the folder as they are saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names in recordings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Older recordings store player names in the code page of the Windows they were played on: pick Chinese, Korean, Japanese or Cyrillic when names show as strange characters. Names written as UTF-8 by later editions always read right.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -408,6 +499,38 @@
         <source>Default DM Platform:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>off - for example http://127.0.0.1:8080/</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web rating services</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Refresh Ratings&quot; asks the service of the game&apos;s platform. Give each service its address: http:// or https://, host, port and an optional path. An empty address turns the service off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zone service:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GamePark service:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IGZones service:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time-out:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CConfiguration</name>
@@ -426,6 +549,69 @@
     <message>
         <source>Compressed Files</source>
         <translation>Archivos comprimidos</translation>
+    </message>
+</context>
+<context>
+    <name>CDataBaseManagementDlg</name>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optimize DataBase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DataBase Management</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players Registered:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matches Registered:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only Basic Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only Player with Rating up of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new Database:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Players Information:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Matches Information:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying Players Information...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -466,6 +652,37 @@
         <source>Team B</source>
         <translation>Equipo B</translation>
     </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectators:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CExListView</name>
+    <message>
+        <source>Every recording of this folder is already in the catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 recording could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 recordings could not be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Their rows show the reason in a tooltip. Show Details lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CExplorerComboBox</name>
@@ -489,6 +706,55 @@
         <source>Browse...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFileCommands</name>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CFolderNavigation</name>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CGameListModel</name>
+    <message>
+        <source>%1
+Could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
@@ -502,6 +768,475 @@
     </message>
     <message>
         <source>Change Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Names in recordings are now read with the code page %1. Read the %n stored recording(s) of this folder again, so that their names follow?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CNameDialog</name>
+    <message>
+        <source>Create Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPlayersEditDlg</name>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Players Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player NickName:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The players could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRatingServices</name>
+    <message>
+        <source>The %1 rating service is off: it has no address. Set one on the Ratings page of the configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRenameConfirm</name>
+    <message>
+        <source>Replace spaces with underscores (_)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Recorded Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Round:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A round is required for this rename option.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRenameDlg</name>
+    <message>
+        <source>Rename Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select rename format for all files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Politics of collisions of the files names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The word &quot;Game #&quot; comes from the configuration (page &quot;Files&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRenameFormatsDlg</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formats:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format Type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(this Format is for..)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Format Samples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRenameSingleDlg</name>
+    <message>
+        <source>Replace spaces with underscores (_)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Recorded Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Values of the format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round #:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map:</source>
+        <translation type="unfinished">Mapa:</translation>
+    </message>
+    <message>
+        <source>Team A:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team B:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add other Game Info:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Formats:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New file name (can change the new file name here):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSearchDlg</name>
+    <message>
+        <source>- All -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Recorded Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begins with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation type="unfinished">Jugadores</translation>
+    </message>
+    <message>
+        <source>this search looks for the Nick Name and the Civilization list in the POV Player.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>looks for the Nick and the Civ. of any player (both options at the same Player).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this search looks for the Nick Name or the Civ. of all Players.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player POV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search &amp;Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating (max):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player Nick:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating (min):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civilization(s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation type="unfinished">Duración:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation type="unfinished">Tipo:</translation>
+    </message>
+    <message>
+        <source>Players:</source>
+        <translation type="unfinished">Jugadores:</translation>
+    </message>
+    <message>
+        <source>Platform:</source>
+        <translation type="unfinished">Plataforma:</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(use Ctrl Key to select or unselect several options)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map(s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current search has not matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSearchPlayerDlg</name>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- All -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating (max):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player Nick:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rating (min):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found matches:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected Player:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CTopPlayersDlg</name>
+    <message>
+        <source>Top 15 Players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Platform:</source>
+        <translation type="unfinished">Plataforma:</translation>
+    </message>
+    <message>
+        <source>this top is based in your players Database, can be old or not the real top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Zone Top is Real.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>The folder &quot;%1&quot; does not exist; showing %2 instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RatingLookups</name>
+    <message>
+        <source>The new ratings could not be written to the catalogue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SearchChoices</name>
+    <message>
+        <source>Team Game</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1818,18 +2553,8 @@ GP RM</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Edit the nicknames and countries of the players
-Edit Players Info</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Change the Game Platform: ChinaZone
 ChinaZone</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy a description of the game to the clipboard
-Copy description</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1985,6 +2710,551 @@ Toggle Toolbar</source>
     <message>
         <source>Show or hide the status bar
 Toggle Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is another file with the same name, confirm replace?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid file Name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading Zip File: %s<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading RaR File: %s<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the Folder where you want to move the %d selected files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the Folder where you want to move the file &quot;%s&quot;. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the Folder where you want to copy the file &quot;%s&quot;. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the Folder where you want to copy the %d selected files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zip Files (*.zip)|*.zip||</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file already exists. confirm overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the Folder where the Individual Zip Files are going to be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file &quot;%s&quot; already exists<byte value="xd"/>
+You Confirm overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Team Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{MAP}  Map name - Arabia<byte value="xd"/>
+{MODE}  Game type - Random Map<byte value="xd"/>
+{P}  Players per team - 3<byte value="xd"/>
+{PLAT}  Rating platform - GP RM<byte value="xd"/>
+{RATING+}  Mean rating - 186+<byte value="xd"/>
+{RATING++}  Mean rating - 18++<byte value="xd"/>
+{TIME}  Duration - 01&apos;40&apos;13<byte value="xd"/>
+{VIEW}  Recording player - Tiberius<byte value="xd"/>
+{DATE1}  m-d-y - 04-21-07<byte value="xd"/>
+{DATE2}  d-m-y - 21-04-07<byte value="xd"/>
+{DATE3}  m-d-y h&apos;m - 04-21-07 15&apos;33<byte value="xd"/>
+{DATE4}  d-m-y h&apos;m - 21-04-07 15&apos;33<byte value="xd"/>
+{DATEC}  Custom date of the configuration<byte value="xd"/>
+{TEAM-A} {TEAM-B}  Team labels - Team A<byte value="xd"/>
+{NAT-A} {NAT-B}  Country of a whole team - Spain<byte value="xd"/>
+{ROUND}  Round number - 2<byte value="xd"/>
+<byte value="xd"/>
+Per player (n = 1 to 4, team A or B):<byte value="xd"/>
+{PLAY-A-n}  Nickname - Tiberius<byte value="xd"/>
+{CIV-A-n}  Civilization - Britons<byte value="xd"/>
+{CIV3-A-n}  Civilization - Bri<byte value="xd"/>
+{NAT-A-n}  Country - Spain<byte value="xd"/>
+{NAT3-A-n}  Country - Spa<byte value="xd"/>
+{RAT-A-n}  Rating - 2063<byte value="xd"/>
+{RAT+-A-n}  Rating - 206+<byte value="xd"/>
+{RAT++-A-n}  Rating - 206++</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game: %d vs %d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid Format Title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid Rename Format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error Creating &quot;%s&quot; Folder.<byte value="xd"/>
+Error Message: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid Folder name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, AoC Application not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting the file.<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error renaming the files.<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file name cannot contain none of following characters: \ / &quot; * : ? &lt;&gt; |</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%d Files - %d Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, there are selected files to rename without selecting the new file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample: &quot;Arabia.mgx&quot; exists and another file is renamed &quot;Arabia.mgx&quot;: the first becomes &quot;Arabia Game 1.mgx&quot; and the second &quot;Arabia Game 2.mgx&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a valid folder name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename file to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename folder to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error renaming folder<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error renaming file<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>( %d of %d Pages)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error updating ratings.<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> + </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error creating the Zip File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compressing files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%d of %d File(s))</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error creating Zip file<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%s&quot; for good?<byte value="xd"/>
+It will not go to the trash and cannot be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the %d selected items for good?<byte value="xd"/>
+They will not go to the trash and cannot be restored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; already exists in the destination folder.<byte value="xd"/>
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%s&quot; cannot be moved into itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%s&quot; cannot be copied into itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copying files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error moving &quot;%s&quot;.<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error copying &quot;%s&quot;.<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file and a folder cannot replace each other.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy differs from the original.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The work directory &quot;%s&quot; was not created by this program and is not empty, so it is not emptied.<byte value="xd"/>
+Choose an empty folder or the default one in the configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The work directory &quot;%s&quot; holds your home folder, the data folder or the archive; choose another one in the configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The work directory &quot;%s&quot; cannot be prepared.<byte value="xd"/>
+Error: %s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The archive holds more than %d entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; is larger than %d MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recorded games of the archive exceed %d MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text must hold &quot;%d&quot; once, no other &quot;%&quot; and none of the characters \ / &quot; * : ? &lt; &gt; |.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files were renamed before the error and keep their new names:<byte value="xd"/>
+%s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%s&quot; cannot be renamed to &quot;%s&quot;: a file name cannot hold \ / &quot; * : ? &lt; &gt; | or control characters, and cannot be empty or too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a Format Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue cannot be opened; nothing more was renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Indians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magyars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slavs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ethiopians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Khmer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burmese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mideast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Texas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Central America</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Norse Lands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sea of Japan (East Sea)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Byzantinum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acropolis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budapest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cenotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City of Lakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Golden Pit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hideout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hill Fort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lombardia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steppe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valley</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MegaRandom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hamburger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CtR Random</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CtR Monsoon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CtR Pyramid Descent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CtR Spiral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kilimanjaro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mountain Pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nile Delta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serengeti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Socotra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amazon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horn of Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>West Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bohemia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canyons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enemy Archipelago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enemy Islands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Far Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Front Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inner Circle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motherland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Plains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring of Water</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snakepit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Eye</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the Information of the Players of the selected Game.
+Edit Players Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy a Description to the Clipboard as Text Format.
+Copy description</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
