@@ -5,82 +5,82 @@
     <name>CClipboardDlg</name>
     <message>
         <source>Copy to Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar al portapapeles</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Completa</translation>
     </message>
     <message>
         <source>17++</source>
-        <translation type="unfinished"></translation>
+        <translation>17++</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>3 chars</source>
-        <translation type="unfinished"></translation>
+        <translation>3 letras</translation>
     </message>
     <message>
         <source>Team Rating:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación del equipo:</translation>
     </message>
     <message>
         <source>Players Civilizations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Civilizaciones de los jugadores:</translation>
     </message>
     <message>
         <source>Team Names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de los equipos:</translation>
     </message>
     <message>
         <source>Map name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del mapa:</translation>
     </message>
     <message>
         <source>Union string:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de unión:</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>
     <name>CCommandTable</name>
     <message>
         <source>Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear carpeta nueva</translation>
     </message>
     <message>
         <source>Change Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de carpeta</translation>
     </message>
     <message>
         <source>Search in the Current Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en la carpeta actual</translation>
     </message>
     <message>
         <source>1.0C / 1.0E</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0C / 1.0E</translation>
     </message>
     <message>
         <source>1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0</translation>
     </message>
     <message>
         <source>Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -88,47 +88,47 @@
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Current Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta actual</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritorio</translation>
     </message>
     <message>
         <source>Rename to ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar a ...</translation>
     </message>
     <message>
         <source>&amp;Rename ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renombrar ...</translation>
     </message>
     <message>
         <source>SaveGame</source>
-        <translation type="unfinished"></translation>
+        <translation>SaveGame</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>S&amp;plit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dividir</translation>
     </message>
     <message>
         <source>View Top Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver los mejores jugadores</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -136,47 +136,47 @@
     </message>
     <message>
         <source>Refresh Ratings</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar puntuaciones</translation>
     </message>
     <message>
         <source>Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone</translation>
     </message>
     <message>
         <source>IGZ RM</source>
-        <translation type="unfinished"></translation>
+        <translation>IGZ RM</translation>
     </message>
     <message>
         <source>IGZ DM</source>
-        <translation type="unfinished"></translation>
+        <translation>IGZ DM</translation>
     </message>
     <message>
         <source>GP RM</source>
-        <translation type="unfinished"></translation>
+        <translation>GP RM</translation>
     </message>
     <message>
         <source>GP DM</source>
-        <translation type="unfinished"></translation>
+        <translation>GP DM</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source>ChinaZone</source>
-        <translation type="unfinished"></translation>
+        <translation>ChinaZone</translation>
     </message>
     <message>
         <source>Re-Analyze Recorded Game Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a analizar la partida grabada</translation>
     </message>
     <message>
         <source>Edit Players Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar información de los jugadores</translation>
     </message>
     <message>
         <source>Copy description to the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la descripción al portapapeles</translation>
     </message>
     <message>
         <source>&amp;Configuration</source>
@@ -188,39 +188,39 @@
     </message>
     <message>
         <source>Rename Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos de renombrado</translation>
     </message>
     <message>
         <source>Database Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de la base de datos</translation>
     </message>
     <message>
         <source>Age of Empires II community</source>
-        <translation type="unfinished"></translation>
+        <translation>Comunidad de Age of Empires II</translation>
     </message>
     <message>
         <source>Age of Empires II forums</source>
-        <translation type="unfinished"></translation>
+        <translation>Foros de Age of Empires II</translation>
     </message>
     <message>
         <source>Recorded games archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de partidas grabadas</translation>
     </message>
     <message>
         <source>Tournaments</source>
-        <translation type="unfinished"></translation>
+        <translation>Torneos</translation>
     </message>
     <message>
         <source>Strategy guides</source>
-        <translation type="unfinished"></translation>
+        <translation>Guías de estrategia</translation>
     </message>
     <message>
         <source>Ladder statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas de la clasificación</translation>
     </message>
     <message>
         <source>&amp;About Vellumcast...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Vellumcast...</translation>
     </message>
     <message>
         <source>Full Scan</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>Rename format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de renombrado %1</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Launch The Conquerors</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar The Conquerors</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -244,19 +244,19 @@
     </message>
     <message>
         <source>Add to a Zip File</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a un archivo Zip</translation>
     </message>
     <message>
         <source>Add to Individual Zip Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a archivos Zip individuales</translation>
     </message>
     <message>
         <source>Move to</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a</translation>
     </message>
     <message>
         <source>Copy to</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Change Platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la plataforma</translation>
     </message>
     <message>
         <source>&amp;System</source>
@@ -280,256 +280,257 @@
     </message>
     <message>
         <source>&amp;Move to ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover a ...</translation>
     </message>
     <message>
         <source>&amp;Copy to ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar a ...</translation>
     </message>
     <message>
         <source>&amp;Add to a Zip File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir a un archivo Zip</translation>
     </message>
     <message>
         <source>Add to a Zip as Individual Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir a un Zip como archivos individuales</translation>
     </message>
 </context>
 <context>
     <name>CConfigCompressed</name>
     <message>
         <source>Analyze Zip Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizar archivos Zip</translation>
     </message>
     <message>
         <source>Analyze RaR Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizar archivos RaR</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar</translation>
     </message>
     <message>
         <source>NOTE: All files or folders of the temporal directory will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTA: se eliminarán todos los archivos y carpetas de la carpeta temporal.</translation>
     </message>
     <message>
         <source>Temporal Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta temporal:</translation>
     </message>
 </context>
 <context>
     <name>CConfigFiles</name>
     <message>
         <source>Move the files to the Recycle Bin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover los archivos a la papelera de reciclaje.</translation>
     </message>
     <message>
         <source>Use names of maps in english language when rename files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar los nombres de los mapas en inglés al renombrar archivos.</translation>
     </message>
     <message>
         <source>When a file with the same name exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando ya existe un archivo con el mismo nombre</translation>
     </message>
     <message>
         <source>The new name gets this text and a number, for example:
 &quot;Arabia.mgx&quot; becomes &quot;Arabia Game 1.mgx&quot;, &quot;Arabia Game 2.mgx&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo nombre recibe este texto y un número, por ejemplo:
+&quot;Arabia.mgx&quot; pasa a ser &quot;Arabia Game 1.mgx&quot;, &quot;Arabia Game 2.mgx&quot;...</translation>
     </message>
     <message>
         <source>NOTE: the name needs to be without any quotes.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTA: el nombre debe escribirse sin comillas.</translation>
     </message>
     <message>
         <source>Date format of the Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha de los archivos</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Custom Date Format for Rename Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha personalizado para renombrar archivos:</translation>
     </message>
     <message>
         <source>You can use the follow Date Labels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede usar las siguientes etiquetas de fecha:</translation>
     </message>
 </context>
 <context>
     <name>CConfigGeneral</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar</translation>
     </message>
     <message>
         <source>Show Game Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el chat de la partida</translation>
     </message>
     <message>
         <source>Show Resign Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los mensajes de rendición</translation>
     </message>
     <message>
         <source>Show time in the Messages Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la hora en los mensajes del chat</translation>
     </message>
     <message>
         <source>Analyze</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego</translation>
     </message>
     <message>
         <source>Is AoC installed?:</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está instalado AoC?:</translation>
     </message>
     <message>
         <source>SaveGame Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta SaveGame:</translation>
     </message>
     <message>
         <source>The Conquerors Version 1.0:</source>
-        <translation type="unfinished"></translation>
+        <translation>The Conquerors versión 1.0:</translation>
     </message>
     <message>
         <source>Wine</source>
-        <translation type="unfinished"></translation>
+        <translation>Wine</translation>
     </message>
     <message>
         <source>Wine prefix (empty: the default one):</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo de Wine (vacío: el predeterminado):</translation>
     </message>
     <message>
         <source>Wine command:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando de Wine:</translation>
     </message>
     <message>
         <source>Recorded games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas grabadas</translation>
     </message>
     <message>
         <source>Analyze scenario recs?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Analizar las grabaciones de escenarios?</translation>
     </message>
     <message>
         <source>The application may crash or not to work correctly, because the MGX structure isn&apos;t 100% well-known.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación puede bloquearse o no funcionar correctamente, porque la estructura MGX no se conoce al 100%.</translation>
     </message>
     <message>
         <source>Wine prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo de Wine</translation>
     </message>
     <message>
         <source>Show new recordings of the folder as they are saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las nuevas grabaciones de la carpeta a medida que se guardan</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeo occidental</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europeo central</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cirílico</translation>
     </message>
     <message>
         <source>Chinese Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino simplificado</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino tradicional</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Names in recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres en las grabaciones</translation>
     </message>
     <message>
         <source>Code page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de códigos:</translation>
     </message>
     <message>
         <source>Older recordings store player names in the code page of the Windows they were played on: pick Chinese, Korean, Japanese or Cyrillic when names show as strange characters. Names written as UTF-8 by later editions always read right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las grabaciones antiguas guardan los nombres de los jugadores en la página de códigos del Windows en el que se jugaron: elija chino, coreano, japonés o cirílico cuando los nombres aparezcan con caracteres extraños. Los nombres escritos en UTF-8 por ediciones posteriores siempre se leen bien.</translation>
     </message>
 </context>
 <context>
     <name>CConfigRatings</name>
     <message>
         <source>Select the default Platform, that will be used when the Recorded Games are analyzed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la plataforma predeterminada que se usará al analizar las partidas grabadas.</translation>
     </message>
     <message>
         <source>NOTE: You can change the platform of any Recorded Game in any moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTA: puede cambiar la plataforma de cualquier partida grabada en cualquier momento.</translation>
     </message>
     <message>
         <source>Default RM Platform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plataforma RM predeterminada:</translation>
     </message>
     <message>
         <source>Default DM Platform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plataforma DM predeterminada:</translation>
     </message>
     <message>
         <source>off - for example http://127.0.0.1:8080/</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivado - por ejemplo http://127.0.0.1:8080/</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Web rating services</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicios web de puntuación</translation>
     </message>
     <message>
         <source>&quot;Refresh Ratings&quot; asks the service of the game&apos;s platform. Give each service its address: http:// or https://, host, port and an optional path. An empty address turns the service off.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Actualizar puntuaciones&quot; consulta el servicio de la plataforma de la partida. Indique la dirección de cada servicio: http:// o https://, host, puerto y una ruta opcional. Una dirección vacía desactiva el servicio.</translation>
     </message>
     <message>
         <source>Zone service:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio Zone:</translation>
     </message>
     <message>
         <source>GamePark service:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio GamePark:</translation>
     </message>
     <message>
         <source>IGZones service:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio IGZones:</translation>
     </message>
     <message>
         <source>Time-out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de espera:</translation>
     </message>
 </context>
 <context>
@@ -555,63 +556,63 @@
     <name>CDataBaseManagementDlg</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Optimize DataBase</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimizar la base de datos</translation>
     </message>
     <message>
         <source>DataBase Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de la base de datos</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Database Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la base de datos:</translation>
     </message>
     <message>
         <source>Players Registered:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores registrados:</translation>
     </message>
     <message>
         <source>Matches Registered:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas registradas:</translation>
     </message>
     <message>
         <source>Optimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimizar</translation>
     </message>
     <message>
         <source>Only Basic Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo información básica</translation>
     </message>
     <message>
         <source>No Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>No copiar</translation>
     </message>
     <message>
         <source>Only Player with Rating up of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo jugadores con puntuación superior a:</translation>
     </message>
     <message>
         <source>Create new Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una base de datos nueva:</translation>
     </message>
     <message>
         <source>Copy Players Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la información de los jugadores:</translation>
     </message>
     <message>
         <source>Copy Matches Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la información de las partidas:</translation>
     </message>
     <message>
         <source>Copying Players Information...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando la información de los jugadores...</translation>
     </message>
 </context>
 <context>
@@ -654,82 +655,82 @@
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión:</translation>
     </message>
     <message>
         <source>Spectators:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espectadores:</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>CExListView</name>
     <message>
         <source>Every recording of this folder is already in the catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las grabaciones de esta carpeta ya están en el catálogo.</translation>
     </message>
     <message>
         <source>1 recording could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer 1 grabación</translation>
     </message>
     <message>
         <source>%1 recordings could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer %1 grabaciones</translation>
     </message>
     <message>
         <source>Their rows show the reason in a tooltip. Show Details lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus filas indican el motivo en una información emergente. Mostrar detalles las enumera.</translation>
     </message>
 </context>
 <context>
     <name>CExplorerComboBox</name>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritorio</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos</translation>
     </message>
     <message>
         <source>SaveGames</source>
-        <translation type="unfinished"></translation>
+        <translation>SaveGames</translation>
     </message>
     <message>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta personal</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta &quot;%1&quot; no existe.</translation>
     </message>
 </context>
 <context>
     <name>CFileCommands</name>
     <message>
         <source>The folder &quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta &quot;%1&quot; no existe.</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
         </translation>
     </message>
 </context>
@@ -737,15 +738,15 @@
     <name>CFolderNavigation</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
 </context>
 <context>
@@ -753,43 +754,44 @@
     <message>
         <source>%1
 Could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+No se pudo leer: %2</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Change Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar de carpeta</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seleccionado</numerusform>
+            <numerusform>%n seleccionados</numerusform>
         </translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message numerus="yes">
         <source>Names in recordings are now read with the code page %1. Read the %n stored recording(s) of this folder again, so that their names follow?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Los nombres de las grabaciones se leen ahora con la página de códigos %1. ¿Volver a leer %n grabación guardada de esta carpeta para que sus nombres también cambien?</numerusform>
+            <numerusform>Los nombres de las grabaciones se leen ahora con la página de códigos %1. ¿Volver a leer las %n grabaciones guardadas de esta carpeta para que sus nombres también cambien?</numerusform>
         </translation>
     </message>
 </context>
@@ -797,447 +799,447 @@ Could not be read: %2</source>
     <name>CNameDialog</name>
     <message>
         <source>Create Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear carpeta</translation>
     </message>
     <message>
         <source>Folder Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carpeta:</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
 </context>
 <context>
     <name>CPlayersEditDlg</name>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Edit Players Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar información de los jugadores</translation>
     </message>
     <message>
         <source>Player Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información del jugador</translation>
     </message>
     <message>
         <source>Player NickName:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apodo del jugador:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambios</translation>
     </message>
     <message>
         <source>The players could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los jugadores.</translation>
     </message>
 </context>
 <context>
     <name>CRatingServices</name>
     <message>
         <source>The %1 rating service is off: it has no address. Set one on the Ratings page of the configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servicio de puntuación %1 está desactivado: no tiene dirección. Indique una en la página Puntuaciones de la configuración.</translation>
     </message>
 </context>
 <context>
     <name>CRenameConfirm</name>
     <message>
         <source>Replace spaces with underscores (_)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir los espacios por guiones bajos (_)</translation>
     </message>
     <message>
         <source>Rename Recorded Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar partida grabada</translation>
     </message>
     <message>
         <source>Select Round:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la ronda:</translation>
     </message>
     <message>
         <source>A round is required for this rename option.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta opción de renombrado requiere una ronda.</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
 </context>
 <context>
     <name>CRenameDlg</name>
     <message>
         <source>Rename Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar archivos</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Round</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda</translation>
     </message>
     <message>
         <source>Rename to</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar a</translation>
     </message>
     <message>
         <source>Round:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda:</translation>
     </message>
     <message>
         <source>Select rename format for all files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el formato de renombrado para todos los archivos:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Politics of collisions of the files names</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hacer cuando los nombres de archivo coinciden</translation>
     </message>
     <message>
         <source>The word &quot;Game #&quot; comes from the configuration (page &quot;Files&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra &quot;Game #&quot; procede de la configuración (página &quot;Archivos&quot;).</translation>
     </message>
 </context>
 <context>
     <name>CRenameFormatsDlg</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Rename Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos de renombrado</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Formats:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos:</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Rename Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título del formato:</translation>
     </message>
     <message>
         <source>Rename Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de renombrado:</translation>
     </message>
     <message>
         <source>Format Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de formato:</translation>
     </message>
     <message>
         <source>(this Format is for..)</source>
-        <translation type="unfinished"></translation>
+        <translation>(este formato es para..)</translation>
     </message>
     <message>
         <source>Rename Format Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplos de formatos de renombrado</translation>
     </message>
     <message>
         <source>Save Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambios</translation>
     </message>
 </context>
 <context>
     <name>CRenameSingleDlg</name>
     <message>
         <source>Replace spaces with underscores (_)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir los espacios por guiones bajos (_)</translation>
     </message>
     <message>
         <source>Rename Recorded Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar partida grabada</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>Values of the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores del formato</translation>
     </message>
     <message>
         <source>Round #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda n.º:</translation>
     </message>
     <message>
         <source>Map:</source>
-        <translation type="unfinished">Mapa:</translation>
+        <translation>Mapa:</translation>
     </message>
     <message>
         <source>Team A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo A:</translation>
     </message>
     <message>
         <source>Team B:</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo B:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Add other Game Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir otra información de la partida:</translation>
     </message>
     <message>
         <source>Add Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir información</translation>
     </message>
     <message>
         <source>Rename Formats:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos de renombrado:</translation>
     </message>
     <message>
         <source>New file name (can change the new file name here):</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre de archivo (puede cambiarlo aquí):</translation>
     </message>
 </context>
 <context>
     <name>CSearchDlg</name>
     <message>
         <source>- All -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Todos -</translation>
     </message>
     <message>
         <source>Search in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en:</translation>
     </message>
     <message>
         <source>Search Recorded Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar partida grabada</translation>
     </message>
     <message>
         <source>Begins with</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza por</translation>
     </message>
     <message>
         <source>Contains</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene</translation>
     </message>
     <message>
         <source>End with</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina en</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished">Jugadores</translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>this search looks for the Nick Name and the Civilization list in the POV Player.</source>
-        <translation type="unfinished"></translation>
+        <translation>esta búsqueda busca el apodo y la lista de civilizaciones en el jugador de la vista (POV).</translation>
     </message>
     <message>
         <source>looks for the Nick and the Civ. of any player (both options at the same Player).</source>
-        <translation type="unfinished"></translation>
+        <translation>busca el apodo y la civ. de cualquier jugador (ambas opciones en el mismo jugador).</translation>
     </message>
     <message>
         <source>this search looks for the Nick Name or the Civ. of all Players.</source>
-        <translation type="unfinished"></translation>
+        <translation>esta búsqueda busca el apodo o la civ. de todos los jugadores.</translation>
     </message>
     <message>
         <source>Player POV</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador de la vista</translation>
     </message>
     <message>
         <source>Unique Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mismo jugador</translation>
     </message>
     <message>
         <source>All Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los jugadores</translation>
     </message>
     <message>
         <source>Search &amp;Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;jugador</translation>
     </message>
     <message>
         <source>Rating (max):</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación (máx.):</translation>
     </message>
     <message>
         <source>Player Nick:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apodo del jugador:</translation>
     </message>
     <message>
         <source>Rating (min):</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación (mín.):</translation>
     </message>
     <message>
         <source>Civilization(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Civilización(es):</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation type="unfinished">Duración:</translation>
+        <translation>Duración:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished">Tipo:</translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Players:</source>
-        <translation type="unfinished">Jugadores:</translation>
+        <translation>Jugadores:</translation>
     </message>
     <message>
         <source>Platform:</source>
-        <translation type="unfinished">Plataforma:</translation>
+        <translation>Plataforma:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo:</translation>
     </message>
     <message>
         <source>(use Ctrl Key to select or unselect several options)</source>
-        <translation type="unfinished"></translation>
+        <translation>(use la tecla Ctrl para seleccionar o deseleccionar varias opciones)</translation>
     </message>
     <message>
         <source>Map(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa(s):</translation>
     </message>
     <message>
         <source>The current search has not matches</source>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda actual no tiene resultados</translation>
     </message>
 </context>
 <context>
     <name>CSearchPlayerDlg</name>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Player Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar jugador</translation>
     </message>
     <message>
         <source>- All -</source>
-        <translation type="unfinished"></translation>
+        <translation>- Todos -</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Rating (max):</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación (máx.):</translation>
     </message>
     <message>
         <source>Player Nick:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apodo del jugador:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>Rating (min):</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación (mín.):</translation>
     </message>
     <message>
         <source>Found matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencias encontradas:</translation>
     </message>
     <message>
         <source>Selected Player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador seleccionado:</translation>
     </message>
 </context>
 <context>
     <name>CTopPlayersDlg</name>
     <message>
         <source>Top 15 Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Los 15 mejores jugadores</translation>
     </message>
     <message>
         <source>Platform:</source>
-        <translation type="unfinished">Plataforma:</translation>
+        <translation>Plataforma:</translation>
     </message>
     <message>
         <source>this top is based in your players Database, can be old or not the real top.</source>
-        <translation type="unfinished"></translation>
+        <translation>esta clasificación se basa en su base de datos de jugadores; puede estar desactualizada o no ser la clasificación real.</translation>
     </message>
     <message>
         <source>the Zone Top is Real.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clasificación de Zone es la real.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>The folder &quot;%1&quot; does not exist; showing %2 instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta &quot;%1&quot; no existe; se muestra %2 en su lugar.</translation>
     </message>
 </context>
 <context>
     <name>RatingLookups</name>
     <message>
         <source>The new ratings could not be written to the catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir las nuevas puntuaciones en el catálogo.</translation>
     </message>
 </context>
 <context>
     <name>SearchChoices</name>
     <message>
         <source>Team Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida por equipos</translation>
     </message>
 </context>
 <context>
@@ -2068,7 +2070,7 @@ Could not be read: %2</source>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Japonés</translation>
     </message>
     <message>
         <source>Chinese</source>
@@ -2288,7 +2290,7 @@ Could not be read: %2</source>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">IP</translation>
     </message>
     <message>
         <source> %s - Rating: %d</source>
@@ -2350,15 +2352,15 @@ Could not be read: %2</source>
     </message>
     <message>
         <source>Zone</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zone</translation>
     </message>
     <message>
         <source>GP RM</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">GP RM</translation>
     </message>
     <message>
         <source>GP DM</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">GP DM</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2454,7 +2456,7 @@ Could not be read: %2</source>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">0</translation>
     </message>
     <message>
         <source>%a  Abbreviated weekday name<byte value="xd"/>
@@ -2476,11 +2478,11 @@ Could not be read: %2</source>
     </message>
     <message>
         <source>IGZ RM</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">IGZ RM</translation>
     </message>
     <message>
         <source>IGZ DM</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">IGZ DM</translation>
     </message>
     <message>
         <source>Scanning directory...</source>
@@ -2765,7 +2767,7 @@ You Confirm overwrite?</source>
     </message>
     <message>
         <source>Team Game</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Partida por equipos</translation>
     </message>
     <message>
         <source>{MAP}  Map name - Arabia<byte value="xd"/>
