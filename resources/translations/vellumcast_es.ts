@@ -1246,7 +1246,7 @@ No se pudo leer: %2</translation>
     <name>StringTable</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source> Files: %d </source>
@@ -1262,787 +1262,787 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>No Flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin bandera</translation>
     </message>
     <message>
         <source>Afghanistan</source>
-        <translation type="unfinished"></translation>
+        <translation>Afganistán</translation>
     </message>
     <message>
         <source>Albania</source>
-        <translation type="unfinished"></translation>
+        <translation>Albania</translation>
     </message>
     <message>
         <source>Algeria</source>
-        <translation type="unfinished"></translation>
+        <translation>Argelia</translation>
     </message>
     <message>
         <source>Andorra</source>
-        <translation type="unfinished"></translation>
+        <translation>Andorra</translation>
     </message>
     <message>
         <source>Angola</source>
-        <translation type="unfinished"></translation>
+        <translation>Angola</translation>
     </message>
     <message>
         <source>Antiguabarbuda</source>
-        <translation type="unfinished"></translation>
+        <translation>Antigua y Barbuda</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentina</translation>
     </message>
     <message>
         <source>Armenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Armenia</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austria</translation>
     </message>
     <message>
         <source>Azerbaijan</source>
-        <translation type="unfinished"></translation>
+        <translation>Azerbaiyán</translation>
     </message>
     <message>
         <source>Bahamas</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahamas</translation>
     </message>
     <message>
         <source>Bahrain</source>
-        <translation type="unfinished"></translation>
+        <translation>Baréin</translation>
     </message>
     <message>
         <source>Bangladesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Bangladés</translation>
     </message>
     <message>
         <source>Barbados</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbados</translation>
     </message>
     <message>
         <source>Belarus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bielorrusia</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Bélgica</translation>
     </message>
     <message>
         <source>Belize</source>
-        <translation type="unfinished"></translation>
+        <translation>Belice</translation>
     </message>
     <message>
         <source>Benin</source>
-        <translation type="unfinished"></translation>
+        <translation>Benín</translation>
     </message>
     <message>
         <source>Bhutan</source>
-        <translation type="unfinished"></translation>
+        <translation>Bután</translation>
     </message>
     <message>
         <source>Bolivia</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolivia</translation>
     </message>
     <message>
         <source>Bosnia Herzegovina</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosnia y Herzegovina</translation>
     </message>
     <message>
         <source>Botswana</source>
-        <translation type="unfinished"></translation>
+        <translation>Botsuana</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasil</translation>
     </message>
     <message>
         <source>Brunei</source>
-        <translation type="unfinished"></translation>
+        <translation>Brunéi</translation>
     </message>
     <message>
         <source>Bulgaria</source>
-        <translation type="unfinished"></translation>
+        <translation>Bulgaria</translation>
     </message>
     <message>
         <source>Burkinafaso</source>
-        <translation type="unfinished"></translation>
+        <translation>Burkina Faso</translation>
     </message>
     <message>
         <source>Burma</source>
-        <translation type="unfinished"></translation>
+        <translation>Birmania</translation>
     </message>
     <message>
         <source>Burundi</source>
-        <translation type="unfinished"></translation>
+        <translation>Burundi</translation>
     </message>
     <message>
         <source>Cambodia</source>
-        <translation type="unfinished"></translation>
+        <translation>Camboya</translation>
     </message>
     <message>
         <source>Cameroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Camerún</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá</translation>
     </message>
     <message>
         <source>Centralafricanrep</source>
-        <translation type="unfinished"></translation>
+        <translation>República Centroafricana</translation>
     </message>
     <message>
         <source>Chad</source>
-        <translation type="unfinished"></translation>
+        <translation>Chad</translation>
     </message>
     <message>
         <source>Chile</source>
-        <translation type="unfinished"></translation>
+        <translation>Chile</translation>
     </message>
     <message>
         <source>China</source>
-        <translation type="unfinished"></translation>
+        <translation>China</translation>
     </message>
     <message>
         <source>Columbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Colombia</translation>
     </message>
     <message>
         <source>Comoros</source>
-        <translation type="unfinished"></translation>
+        <translation>Comoras</translation>
     </message>
     <message>
         <source>Congo</source>
-        <translation type="unfinished"></translation>
+        <translation>Congo</translation>
     </message>
     <message>
         <source>Costarica</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa Rica</translation>
     </message>
     <message>
         <source>Croatia</source>
-        <translation type="unfinished"></translation>
+        <translation>Croacia</translation>
     </message>
     <message>
         <source>Cuba</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuba</translation>
     </message>
     <message>
         <source>Cyprus</source>
-        <translation type="unfinished"></translation>
+        <translation>Chipre</translation>
     </message>
     <message>
         <source>Czechrepublic</source>
-        <translation type="unfinished"></translation>
+        <translation>República Checa</translation>
     </message>
     <message>
         <source>Demrepcongo</source>
-        <translation type="unfinished"></translation>
+        <translation>República Democrática del Congo</translation>
     </message>
     <message>
         <source>Denmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinamarca</translation>
     </message>
     <message>
         <source>Djiboutil</source>
-        <translation type="unfinished"></translation>
+        <translation>Yibuti</translation>
     </message>
     <message>
         <source>Dominica</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominica</translation>
     </message>
     <message>
         <source>Dominicanrep</source>
-        <translation type="unfinished"></translation>
+        <translation>República Dominicana</translation>
     </message>
     <message>
         <source>Ecuador</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuador</translation>
     </message>
     <message>
         <source>Egypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Egipto</translation>
     </message>
     <message>
         <source>Elsalvado</source>
-        <translation type="unfinished"></translation>
+        <translation>El Salvador</translation>
     </message>
     <message>
         <source>England</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglaterra</translation>
     </message>
     <message>
         <source>Eq Guinea</source>
-        <translation type="unfinished"></translation>
+        <translation>Guinea Ecuatorial</translation>
     </message>
     <message>
         <source>Eritrea</source>
-        <translation type="unfinished"></translation>
+        <translation>Eritrea</translation>
     </message>
     <message>
         <source>Estonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonia</translation>
     </message>
     <message>
         <source>Ethiopia</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiopía</translation>
     </message>
     <message>
         <source>Eu</source>
-        <translation type="unfinished"></translation>
+        <translation>UE</translation>
     </message>
     <message>
         <source>Fiji</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiyi</translation>
     </message>
     <message>
         <source>Finland</source>
-        <translation type="unfinished"></translation>
+        <translation>Finlandia</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Gabon</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabón</translation>
     </message>
     <message>
         <source>Gambia</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambia</translation>
     </message>
     <message>
         <source>Georgia</source>
-        <translation type="unfinished"></translation>
+        <translation>Georgia</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <source>Ghana</source>
-        <translation type="unfinished"></translation>
+        <translation>Ghana</translation>
     </message>
     <message>
         <source>Greece</source>
-        <translation type="unfinished"></translation>
+        <translation>Grecia</translation>
     </message>
     <message>
         <source>Greenland</source>
-        <translation type="unfinished"></translation>
+        <translation>Groenlandia</translation>
     </message>
     <message>
         <source>Grenada</source>
-        <translation type="unfinished"></translation>
+        <translation>Granada</translation>
     </message>
     <message>
         <source>Grenadines</source>
-        <translation type="unfinished"></translation>
+        <translation>Granadinas</translation>
     </message>
     <message>
         <source>Guatemala</source>
-        <translation type="unfinished"></translation>
+        <translation>Guatemala</translation>
     </message>
     <message>
         <source>Guineabissau</source>
-        <translation type="unfinished"></translation>
+        <translation>Guinea-Bisáu</translation>
     </message>
     <message>
         <source>Guineal</source>
-        <translation type="unfinished"></translation>
+        <translation>Guinea</translation>
     </message>
     <message>
         <source>Guyana</source>
-        <translation type="unfinished"></translation>
+        <translation>Guyana</translation>
     </message>
     <message>
         <source>Haiti</source>
-        <translation type="unfinished"></translation>
+        <translation>Haití</translation>
     </message>
     <message>
         <source>Honduras</source>
-        <translation type="unfinished"></translation>
+        <translation>Honduras</translation>
     </message>
     <message>
         <source>Hong Kong</source>
-        <translation type="unfinished"></translation>
+        <translation>Hong Kong</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungría</translation>
     </message>
     <message>
         <source>Iceland</source>
-        <translation type="unfinished"></translation>
+        <translation>Islandia</translation>
     </message>
     <message>
         <source>India</source>
-        <translation type="unfinished"></translation>
+        <translation>India</translation>
     </message>
     <message>
         <source>Indonesia</source>
-        <translation type="unfinished"></translation>
+        <translation>Indonesia</translation>
     </message>
     <message>
         <source>Iran</source>
-        <translation type="unfinished"></translation>
+        <translation>Irán</translation>
     </message>
     <message>
         <source>Iraq</source>
-        <translation type="unfinished"></translation>
+        <translation>Irak</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda</translation>
     </message>
     <message>
         <source>Israel</source>
-        <translation type="unfinished"></translation>
+        <translation>Israel</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Ivorycoast</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa de Marfil</translation>
     </message>
     <message>
         <source>Jamaica</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamaica</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japón</translation>
     </message>
     <message>
         <source>Jordan</source>
-        <translation type="unfinished"></translation>
+        <translation>Jordania</translation>
     </message>
     <message>
         <source>Kazakhstan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazajistán</translation>
     </message>
     <message>
         <source>Kenya</source>
-        <translation type="unfinished"></translation>
+        <translation>Kenia</translation>
     </message>
     <message>
         <source>Kiribati</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiribati</translation>
     </message>
     <message>
         <source>Kuwait</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuwait</translation>
     </message>
     <message>
         <source>Kyrgyzstan</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirguistán</translation>
     </message>
     <message>
         <source>Laos</source>
-        <translation type="unfinished"></translation>
+        <translation>Laos</translation>
     </message>
     <message>
         <source>Latvia</source>
-        <translation type="unfinished"></translation>
+        <translation>Letonia</translation>
     </message>
     <message>
         <source>Lebanon</source>
-        <translation type="unfinished"></translation>
+        <translation>Líbano</translation>
     </message>
     <message>
         <source>Liberia</source>
-        <translation type="unfinished"></translation>
+        <translation>Liberia</translation>
     </message>
     <message>
         <source>Libya</source>
-        <translation type="unfinished"></translation>
+        <translation>Libia</translation>
     </message>
     <message>
         <source>Liechtenstein</source>
-        <translation type="unfinished"></translation>
+        <translation>Liechtenstein</translation>
     </message>
     <message>
         <source>Lithuania</source>
-        <translation type="unfinished"></translation>
+        <translation>Lituania</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburgo</translation>
     </message>
     <message>
         <source>Macadonia</source>
-        <translation type="unfinished"></translation>
+        <translation>Macedonia</translation>
     </message>
     <message>
         <source>Macau</source>
-        <translation type="unfinished"></translation>
+        <translation>Macao</translation>
     </message>
     <message>
         <source>Madagascar</source>
-        <translation type="unfinished"></translation>
+        <translation>Madagascar</translation>
     </message>
     <message>
         <source>Malawi</source>
-        <translation type="unfinished"></translation>
+        <translation>Malaui</translation>
     </message>
     <message>
         <source>Malaysia</source>
-        <translation type="unfinished"></translation>
+        <translation>Malasia</translation>
     </message>
     <message>
         <source>Maldives</source>
-        <translation type="unfinished"></translation>
+        <translation>Maldivas</translation>
     </message>
     <message>
         <source>Mali</source>
-        <translation type="unfinished"></translation>
+        <translation>Malí</translation>
     </message>
     <message>
         <source>Malta</source>
-        <translation type="unfinished"></translation>
+        <translation>Malta</translation>
     </message>
     <message>
         <source>Mauritania</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauritania</translation>
     </message>
     <message>
         <source>Mauritius</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauricio</translation>
     </message>
     <message>
         <source>Mexico</source>
-        <translation type="unfinished"></translation>
+        <translation>México</translation>
     </message>
     <message>
         <source>Micronesia</source>
-        <translation type="unfinished"></translation>
+        <translation>Micronesia</translation>
     </message>
     <message>
         <source>Moldova</source>
-        <translation type="unfinished"></translation>
+        <translation>Moldavia</translation>
     </message>
     <message>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Mónaco</translation>
     </message>
     <message>
         <source>Mongolia</source>
-        <translation type="unfinished"></translation>
+        <translation>Mongolia</translation>
     </message>
     <message>
         <source>Morocco</source>
-        <translation type="unfinished"></translation>
+        <translation>Marruecos</translation>
     </message>
     <message>
         <source>Mozambique</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozambique</translation>
     </message>
     <message>
         <source>Namibia</source>
-        <translation type="unfinished"></translation>
+        <translation>Namibia</translation>
     </message>
     <message>
         <source>Nauru</source>
-        <translation type="unfinished"></translation>
+        <translation>Nauru</translation>
     </message>
     <message>
         <source>Nepal</source>
-        <translation type="unfinished"></translation>
+        <translation>Nepal</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Países Bajos</translation>
     </message>
     <message>
         <source>Neth Antilles</source>
-        <translation type="unfinished"></translation>
+        <translation>Antillas Neerlandesas</translation>
     </message>
     <message>
         <source>Newzealand</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva Zelanda</translation>
     </message>
     <message>
         <source>Nicaragua</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicaragua</translation>
     </message>
     <message>
         <source>Niger</source>
-        <translation type="unfinished"></translation>
+        <translation>Níger</translation>
     </message>
     <message>
         <source>Nigeria</source>
-        <translation type="unfinished"></translation>
+        <translation>Nigeria</translation>
     </message>
     <message>
         <source>North Korea</source>
-        <translation type="unfinished"></translation>
+        <translation>Corea del Norte</translation>
     </message>
     <message>
         <source>Norway</source>
-        <translation type="unfinished"></translation>
+        <translation>Noruega</translation>
     </message>
     <message>
         <source>Oman</source>
-        <translation type="unfinished"></translation>
+        <translation>Omán</translation>
     </message>
     <message>
         <source>Pakistan</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakistán</translation>
     </message>
     <message>
         <source>Panama</source>
-        <translation type="unfinished"></translation>
+        <translation>Panamá</translation>
     </message>
     <message>
         <source>Papuanewguinea</source>
-        <translation type="unfinished"></translation>
+        <translation>Papúa Nueva Guinea</translation>
     </message>
     <message>
         <source>Paraguay</source>
-        <translation type="unfinished"></translation>
+        <translation>Paraguay</translation>
     </message>
     <message>
         <source>Peru</source>
-        <translation type="unfinished"></translation>
+        <translation>Perú</translation>
     </message>
     <message>
         <source>Philippines</source>
-        <translation type="unfinished"></translation>
+        <translation>Filipinas</translation>
     </message>
     <message>
         <source>Poland</source>
-        <translation type="unfinished"></translation>
+        <translation>Polonia</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Puertorico</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto Rico</translation>
     </message>
     <message>
         <source>Qatar</source>
-        <translation type="unfinished"></translation>
+        <translation>Catar</translation>
     </message>
     <message>
         <source>Rawanda</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruanda</translation>
     </message>
     <message>
         <source>Romania</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumanía</translation>
     </message>
     <message>
         <source>Russia</source>
-        <translation type="unfinished"></translation>
+        <translation>Rusia</translation>
     </message>
     <message>
         <source>Sao Tome</source>
-        <translation type="unfinished"></translation>
+        <translation>Santo Tomé</translation>
     </message>
     <message>
         <source>Saudiarabia</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabia Saudí</translation>
     </message>
     <message>
         <source>Senegal</source>
-        <translation type="unfinished"></translation>
+        <translation>Senegal</translation>
     </message>
     <message>
         <source>Serbia</source>
-        <translation type="unfinished"></translation>
+        <translation>Serbia</translation>
     </message>
     <message>
         <source>Seychelles</source>
-        <translation type="unfinished"></translation>
+        <translation>Seychelles</translation>
     </message>
     <message>
         <source>Sierraleone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sierra Leona</translation>
     </message>
     <message>
         <source>Singapore</source>
-        <translation type="unfinished"></translation>
+        <translation>Singapur</translation>
     </message>
     <message>
         <source>Slovakia</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslovaquia</translation>
     </message>
     <message>
         <source>Slovenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslovenia</translation>
     </message>
     <message>
         <source>Solomon Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Islas Salomón</translation>
     </message>
     <message>
         <source>Somalia</source>
-        <translation type="unfinished"></translation>
+        <translation>Somalia</translation>
     </message>
     <message>
         <source>Southafrica</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudáfrica</translation>
     </message>
     <message>
         <source>South Korea</source>
-        <translation type="unfinished"></translation>
+        <translation>Corea del Sur</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>España</translation>
     </message>
     <message>
         <source>Srilanka</source>
-        <translation type="unfinished"></translation>
+        <translation>Sri Lanka</translation>
     </message>
     <message>
         <source>Stkitts Nevis</source>
-        <translation type="unfinished"></translation>
+        <translation>San Cristóbal y Nieves</translation>
     </message>
     <message>
         <source>Stlucia</source>
-        <translation type="unfinished"></translation>
+        <translation>Santa Lucía</translation>
     </message>
     <message>
         <source>Sudan</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudán</translation>
     </message>
     <message>
         <source>Suriname</source>
-        <translation type="unfinished"></translation>
+        <translation>Surinam</translation>
     </message>
     <message>
         <source>Sweden</source>
-        <translation type="unfinished"></translation>
+        <translation>Suecia</translation>
     </message>
     <message>
         <source>Switzerland</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiza</translation>
     </message>
     <message>
         <source>Syria</source>
-        <translation type="unfinished"></translation>
+        <translation>Siria</translation>
     </message>
     <message>
         <source>Taiwan</source>
-        <translation type="unfinished"></translation>
+        <translation>Taiwán</translation>
     </message>
     <message>
         <source>Tajikistan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tayikistán</translation>
     </message>
     <message>
         <source>Tanzania</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanzania</translation>
     </message>
     <message>
         <source>Thailand</source>
-        <translation type="unfinished"></translation>
+        <translation>Tailandia</translation>
     </message>
     <message>
         <source>Togo</source>
-        <translation type="unfinished"></translation>
+        <translation>Togo</translation>
     </message>
     <message>
         <source>Tonga</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonga</translation>
     </message>
     <message>
         <source>Trinidadandtobago</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinidad y Tobago</translation>
     </message>
     <message>
         <source>Tunisia</source>
-        <translation type="unfinished"></translation>
+        <translation>Túnez</translation>
     </message>
     <message>
         <source>Turkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Turquía</translation>
     </message>
     <message>
         <source>Turkmenistan</source>
-        <translation type="unfinished"></translation>
+        <translation>Turkmenistán</translation>
     </message>
     <message>
         <source>Tuvala</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuvalu</translation>
     </message>
     <message>
         <source>Uae</source>
-        <translation type="unfinished"></translation>
+        <translation>EAU</translation>
     </message>
     <message>
         <source>Uganda</source>
-        <translation type="unfinished"></translation>
+        <translation>Uganda</translation>
     </message>
     <message>
         <source>Uk</source>
-        <translation type="unfinished"></translation>
+        <translation>Reino Unido</translation>
     </message>
     <message>
         <source>Ukraine</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucrania</translation>
     </message>
     <message>
         <source>Uruguay</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruguay</translation>
     </message>
     <message>
         <source>Usa</source>
-        <translation type="unfinished"></translation>
+        <translation>EE. UU.</translation>
     </message>
     <message>
         <source>Ussr</source>
-        <translation type="unfinished"></translation>
+        <translation>URSS</translation>
     </message>
     <message>
         <source>Uzbekistan</source>
-        <translation type="unfinished"></translation>
+        <translation>Uzbekistán</translation>
     </message>
     <message>
         <source>Vanuatu</source>
-        <translation type="unfinished"></translation>
+        <translation>Vanuatu</translation>
     </message>
     <message>
         <source>Venezuela</source>
-        <translation type="unfinished"></translation>
+        <translation>Venezuela</translation>
     </message>
     <message>
         <source>Vietnam</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnam</translation>
     </message>
     <message>
         <source>Western Samoa</source>
-        <translation type="unfinished"></translation>
+        <translation>Samoa Occidental</translation>
     </message>
     <message>
         <source>Yemen</source>
-        <translation type="unfinished"></translation>
+        <translation>Yemen</translation>
     </message>
     <message>
         <source>Yugoslavia</source>
-        <translation type="unfinished"></translation>
+        <translation>Yugoslavia</translation>
     </message>
     <message>
         <source>Zaire</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaire</translation>
     </message>
     <message>
         <source>Zambia</source>
-        <translation type="unfinished"></translation>
+        <translation>Zambia</translation>
     </message>
     <message>
         <source>Zimbabwe</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimbabue</translation>
     </message>
     <message>
         <source>Fatal Error opening Database</source>
@@ -2050,79 +2050,79 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Britons</source>
-        <translation type="unfinished"></translation>
+        <translation>Britanos</translation>
     </message>
     <message>
         <source>Franks</source>
-        <translation type="unfinished"></translation>
+        <translation>Francos</translation>
     </message>
     <message>
         <source>Goths</source>
-        <translation type="unfinished"></translation>
+        <translation>Godos</translation>
     </message>
     <message>
         <source>Teutons</source>
-        <translation type="unfinished"></translation>
+        <translation>Teutones</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished">Japonés</translation>
+        <translation>Japoneses</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinos</translation>
     </message>
     <message>
         <source>Byzantine</source>
-        <translation type="unfinished"></translation>
+        <translation>Bizantinos</translation>
     </message>
     <message>
         <source>Persians</source>
-        <translation type="unfinished"></translation>
+        <translation>Persas</translation>
     </message>
     <message>
         <source>Saracens</source>
-        <translation type="unfinished"></translation>
+        <translation>Sarracenos</translation>
     </message>
     <message>
         <source>Turks</source>
-        <translation type="unfinished"></translation>
+        <translation>Turcos</translation>
     </message>
     <message>
         <source>Vikings</source>
-        <translation type="unfinished"></translation>
+        <translation>Vikingos</translation>
     </message>
     <message>
         <source>Mongols</source>
-        <translation type="unfinished"></translation>
+        <translation>Mongoles</translation>
     </message>
     <message>
         <source>Celts</source>
-        <translation type="unfinished"></translation>
+        <translation>Celtas</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Españoles</translation>
     </message>
     <message>
         <source>Aztecs</source>
-        <translation type="unfinished"></translation>
+        <translation>Aztecas</translation>
     </message>
     <message>
         <source>Mayans</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayas</translation>
     </message>
     <message>
         <source>Huns</source>
-        <translation type="unfinished"></translation>
+        <translation>Hunos</translation>
     </message>
     <message>
         <source>Koreans</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreanos</translation>
     </message>
     <message>
         <source>Random Map</source>
@@ -2130,195 +2130,195 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>Regicide</source>
-        <translation type="unfinished"></translation>
+        <translation>Regicidio</translation>
     </message>
     <message>
         <source>DeathMatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Combate a muerte</translation>
     </message>
     <message>
         <source>Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenario</translation>
     </message>
     <message>
         <source>Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Campaña</translation>
     </message>
     <message>
         <source>King of the Hill</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey de la colina</translation>
     </message>
     <message>
         <source>Wonder Race</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrera de maravillas</translation>
     </message>
     <message>
         <source>Defend Wonder</source>
-        <translation type="unfinished"></translation>
+        <translation>Defender la maravilla</translation>
     </message>
     <message>
         <source>Turbo RM</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa aleatorio turbo</translation>
     </message>
     <message>
         <source>Arabia</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabia</translation>
     </message>
     <message>
         <source>Archipelago</source>
-        <translation type="unfinished"></translation>
+        <translation>Archipiélago</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Báltico</translation>
     </message>
     <message>
         <source>Black Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Selva Negra</translation>
     </message>
     <message>
         <source>Coastal</source>
-        <translation type="unfinished"></translation>
+        <translation>Costa</translation>
     </message>
     <message>
         <source>Continental</source>
-        <translation type="unfinished"></translation>
+        <translation>Continental</translation>
     </message>
     <message>
         <source>Crater Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Lago del cráter</translation>
     </message>
     <message>
         <source>Fortress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortaleza</translation>
     </message>
     <message>
         <source>Gold Rush</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiebre del oro</translation>
     </message>
     <message>
         <source>Highland</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierras altas</translation>
     </message>
     <message>
         <source>Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Islas</translation>
     </message>
     <message>
         <source>Mediterranean</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediterráneo</translation>
     </message>
     <message>
         <source>Migration</source>
-        <translation type="unfinished"></translation>
+        <translation>Migración</translation>
     </message>
     <message>
         <source>Rivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ríos</translation>
     </message>
     <message>
         <source>Team Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Territorio de equipo</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatorio</translation>
     </message>
     <message>
         <source>Scandinavia</source>
-        <translation type="unfinished"></translation>
+        <translation>Escandinavia</translation>
     </message>
     <message>
         <source>Yucatan</source>
-        <translation type="unfinished"></translation>
+        <translation>Yucatán</translation>
     </message>
     <message>
         <source>Salt Marsh</source>
-        <translation type="unfinished"></translation>
+        <translation>Marisma salada</translation>
     </message>
     <message>
         <source>Arena</source>
-        <translation type="unfinished"></translation>
+        <translation>Arena</translation>
     </message>
     <message>
         <source>Oasis</source>
-        <translation type="unfinished"></translation>
+        <translation>Oasis</translation>
     </message>
     <message>
         <source>Ghost Lake</source>
-        <translation type="unfinished"></translation>
+        <translation>Lago fantasma</translation>
     </message>
     <message>
         <source>Nomad</source>
-        <translation type="unfinished"></translation>
+        <translation>Nómada</translation>
     </message>
     <message>
         <source>Custom Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa personalizado</translation>
     </message>
     <message>
         <source>Blind Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatorio a ciegas</translation>
     </message>
     <message>
         <source>(%02d:%02d:%02d) %s resigned.</source>
-        <translation type="unfinished"></translation>
+        <translation>(%02d:%02d:%02d) %s se rindió.</translation>
     </message>
     <message>
         <source>1 vs 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 vs 1</translation>
     </message>
     <message>
         <source>2 vs 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2 vs 2</translation>
     </message>
     <message>
         <source>3 vs 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3 vs 3</translation>
     </message>
     <message>
         <source>4 vs 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4 vs 4</translation>
     </message>
     <message>
         <source>FFA</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos contra todos</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>IP</source>
-        <translation type="unfinished">IP</translation>
+        <translation>IP</translation>
     </message>
     <message>
         <source> %s - Rating: %d</source>
-        <translation type="unfinished"></translation>
+        <translation> %s - Puntuación: %d</translation>
     </message>
     <message>
         <source> %s</source>
-        <translation type="unfinished"></translation>
+        <translation> %s</translation>
     </message>
     <message>
         <source>:::::::::::::::::::::: PreChat Game ::::::::::::::::::::::</source>
-        <translation type="unfinished"></translation>
+        <translation>:::::::::::::::::::::: Chat previo a la partida ::::::::::::::::::::::</translation>
     </message>
     <message>
         <source>:::::::::::::::::::::: Game Chat ::::::::::::::::::::::</source>
-        <translation type="unfinished"></translation>
+        <translation>:::::::::::::::::::::: Chat de la partida ::::::::::::::::::::::</translation>
     </message>
     <message>
         <source>(%02d:%02d:%02d) %s advanced to the Feudal Age.</source>
-        <translation type="unfinished"></translation>
+        <translation>(%02d:%02d:%02d) %s avanzó a la Alta Edad Media.</translation>
     </message>
     <message>
         <source>(%02d:%02d:%02d) %s advanced to the Castle Age.</source>
-        <translation type="unfinished"></translation>
+        <translation>(%02d:%02d:%02d) %s avanzó a la Edad de los Castillos.</translation>
     </message>
     <message>
         <source>(%02d:%02d:%02d) %s advanced to the Imperial Age.</source>
-        <translation type="unfinished"></translation>
+        <translation>(%02d:%02d:%02d) %s avanzó a la Edad Imperial.</translation>
     </message>
     <message>
         <source>%d,%d,%d,%d,%d %s<byte value="xd"/>
@@ -2327,7 +2327,12 @@ No se pudo leer: %2</translation>
 (%s) Feudal Age<byte value="xd"/>
 (%s) Castle Age<byte value="xd"/>
 (%s) Imperial Age</source>
-        <translation type="unfinished"></translation>
+        <translation>%d,%d,%d,%d,%d %s<byte value="xd"/>
+<byte value="xd"/>
+         Tiempos de la partida<byte value="xd"/>
+(%s) Alta Edad Media<byte value="xd"/>
+(%s) Edad de los Castillos<byte value="xd"/>
+(%s) Edad Imperial</translation>
     </message>
     <message>
         <source>%d,%d,%d,%d,%d %s (%d)<byte value="xd"/>
@@ -2336,31 +2341,36 @@ No se pudo leer: %2</translation>
 (%s) Feudal Age<byte value="xd"/>
 (%s) Castle Age<byte value="xd"/>
 (%s) Imperial Age</source>
-        <translation type="unfinished"></translation>
+        <translation>%d,%d,%d,%d,%d %s (%d)<byte value="xd"/>
+<byte value="xd"/>
+         Tiempos de la partida<byte value="xd"/>
+(%s) Alta Edad Media<byte value="xd"/>
+(%s) Edad de los Castillos<byte value="xd"/>
+(%s) Edad Imperial</translation>
     </message>
     <message>
         <source>%d/%m/%Y %H:%M</source>
-        <translation type="unfinished"></translation>
+        <translation>%d/%m/%Y %H:%M</translation>
     </message>
     <message>
         <source>Atention</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Zone</source>
-        <translation type="unfinished">Zone</translation>
+        <translation>Zone</translation>
     </message>
     <message>
         <source>GP RM</source>
-        <translation type="unfinished">GP RM</translation>
+        <translation>GP RM</translation>
     </message>
     <message>
         <source>GP DM</source>
-        <translation type="unfinished">GP DM</translation>
+        <translation>GP DM</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2392,43 +2402,43 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>Searching recorded games...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando partidas grabadas...</translation>
     </message>
     <message>
         <source>mm/dd/yyyy hh:mm - 04/21/2007 15:33</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/aaaa hh:mm - 04/21/2007 15:33</translation>
     </message>
     <message>
         <source>dd/mm/yyyy hh:mm - 21/04/2007 15:33</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/aaaa hh:mm - 21/04/2007 15:33</translation>
     </message>
     <message>
         <source>yyyy/mm/dd hh:mm - 2007/04/21 15:33</source>
-        <translation type="unfinished"></translation>
+        <translation>aaaa/mm/dd hh:mm - 2007/04/21 15:33</translation>
     </message>
     <message>
         <source>mm/dd/yyyy hh:mm AM/PM - 04/21/2007 03:33 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/aaaa hh:mm AM/PM - 04/21/2007 03:33 PM</translation>
     </message>
     <message>
         <source>dd/mm/yyyy hh:mm AM/PM - 21/04/2007 03:33 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/aaaa hh:mm AM/PM - 21/04/2007 03:33 PM</translation>
     </message>
     <message>
         <source>yyyy/mm/dd hh:mm AM/PM - 2007/04/21 15:33 PM</source>
-        <translation type="unfinished"></translation>
+        <translation>aaaa/mm/dd hh:mm AM/PM - 2007/04/21 15:33 PM</translation>
     </message>
     <message>
         <source>mm/dd/yyyy - 04/21/2007</source>
-        <translation type="unfinished"></translation>
+        <translation>mm/dd/aaaa - 04/21/2007</translation>
     </message>
     <message>
         <source>dd/mm/yyyy - 21/04/2007</source>
-        <translation type="unfinished"></translation>
+        <translation>dd/mm/aaaa - 21/04/2007</translation>
     </message>
     <message>
         <source>yyyy/mm/dd - 2007/04/21</source>
-        <translation type="unfinished"></translation>
+        <translation>aaaa/mm/dd - 2007/04/21</translation>
     </message>
     <message>
         <source>System Configuration</source>
@@ -2436,7 +2446,7 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>%d%% ( 1 of 1 Page)</source>
-        <translation type="unfinished"></translation>
+        <translation>%d%% ( 1 de 1 página)</translation>
     </message>
     <message>
         <source>Loading list of files...</source>
@@ -2444,7 +2454,7 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>The Conquerors 1.0  (*.exe)|*.exe||</source>
-        <translation type="unfinished"></translation>
+        <translation>The Conquerors 1.0  (*.exe)|*.exe||</translation>
     </message>
     <message>
         <source>Folder:</source>
@@ -2452,11 +2462,11 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source> -</source>
-        <translation type="unfinished"></translation>
+        <translation> -</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished">0</translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>%a  Abbreviated weekday name<byte value="xd"/>
@@ -2474,15 +2484,29 @@ No se pudo leer: %2</translation>
 %y  Year without century (00 - 99)<byte value="xd"/>
 %Y  Year with century<byte value="xd"/>
 %%  Percent sign</source>
-        <translation type="unfinished"></translation>
+        <translation>%a  Nombre abreviado del día de la semana<byte value="xd"/>
+%A  Nombre completo del día de la semana<byte value="xd"/>
+%b  Nombre abreviado del mes<byte value="xd"/>
+%B  Nombre completo del mes<byte value="xd"/>
+%d  Día del mes (01 - 31)<byte value="xd"/>
+%H  Hora, formato de 24 horas (00 - 23)<byte value="xd"/>
+%I  Hora, formato de 12 horas (01 - 12)<byte value="xd"/>
+%j  Día del año (001 - 366)<byte value="xd"/>
+%m  Mes (01 - 12)<byte value="xd"/>
+%M  Minuto (00 - 59)<byte value="xd"/>
+%p  Indicador AM / PM<byte value="xd"/>
+%S  Segundo (00 - 59)<byte value="xd"/>
+%y  Año sin siglo (00 - 99)<byte value="xd"/>
+%Y  Año con siglo<byte value="xd"/>
+%%  Signo de porcentaje</translation>
     </message>
     <message>
         <source>IGZ RM</source>
-        <translation type="unfinished">IGZ RM</translation>
+        <translation>IGZ RM</translation>
     </message>
     <message>
         <source>IGZ DM</source>
-        <translation type="unfinished">IGZ DM</translation>
+        <translation>IGZ DM</translation>
     </message>
     <message>
         <source>Scanning directory...</source>
@@ -2490,284 +2514,329 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>%d%% ( %d of %d Files)</source>
-        <translation type="unfinished"></translation>
+        <translation>%d%% ( %d de %d archivos)</translation>
     </message>
     <message>
         <source>Version 0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 0.1</translation>
     </message>
     <message>
         <source>(C) The Vellumcast developers. Free software.</source>
-        <translation type="unfinished"></translation>
+        <translation>(C) Los desarrolladores de Vellumcast. Software libre.</translation>
     </message>
     <message>
         <source>Translated by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Traducido por:</translation>
     </message>
     <message>
         <source>Rename the selection
 Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar la selección
+Renombrar</translation>
     </message>
     <message>
         <source>Copy the selection to a folder
 Copy to</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la selección a una carpeta
+Copiar a</translation>
     </message>
     <message>
         <source>Delete the selection
 Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la selección
+Eliminar</translation>
     </message>
     <message>
         <source>Move the selection to a folder
 Move to</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la selección a una carpeta
+Mover a</translation>
     </message>
     <message>
         <source>Add the selection to one zip file
 Add to a Zip File</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir la selección a un archivo zip
+Añadir a un archivo Zip</translation>
     </message>
     <message>
         <source>Read the recorded game again and store it anew
 Re-Analyze</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a leer la partida grabada y guardarla de nuevo
+Volver a analizar</translation>
     </message>
     <message>
         <source>Refresh the ratings of the players from the web
 Refresh Ratings</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar las puntuaciones de los jugadores desde la web
+Actualizar puntuaciones</translation>
     </message>
     <message>
         <source>Change the Game Platform: Zone
 Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la plataforma de juego: Zone
+Zone</translation>
     </message>
     <message>
         <source>Change the Game Platform: GP DM
 GP DM</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la plataforma de juego: GP DM
+GP DM</translation>
     </message>
     <message>
         <source>Change the Game Platform: GP RM
 GP RM</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la plataforma de juego: GP RM
+GP RM</translation>
     </message>
     <message>
         <source>Change the Game Platform: ChinaZone
 ChinaZone</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la plataforma de juego: ChinaZone
+ChinaZone</translation>
     </message>
     <message>
         <source>Copy the selection to the desktop
 Copy to the Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la selección al escritorio
+Copiar al escritorio</translation>
     </message>
     <message>
         <source>Copy the selection to the SaveGame folder
 Copy to SaveGame</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la selección a la carpeta SaveGame
+Copiar a SaveGame</translation>
     </message>
     <message>
         <source>Move the selection to the SaveGame folder
 Move to SaveGame</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la selección a la carpeta SaveGame
+Mover a SaveGame</translation>
     </message>
     <message>
         <source>Refresh the file list
 Refresh file list</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar la lista de archivos
+Actualizar la lista</translation>
     </message>
     <message>
         <source>Move the selection to the desktop
 Move to the Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la selección al escritorio
+Mover al escritorio</translation>
     </message>
     <message>
         <source>One zip file in the current folder
 Zip in the Current Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo zip en la carpeta actual
+Zip en la carpeta actual</translation>
     </message>
     <message>
         <source>One zip file on the desktop
 Zip on the Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo zip en el escritorio
+Zip en el escritorio</translation>
     </message>
     <message>
         <source>One zip file per selected file
 Individual Zip Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo zip por cada archivo seleccionado
+Archivos Zip individuales</translation>
     </message>
     <message>
         <source>One zip file per selected file, in the current folder
 Individual Zips in the Current Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo zip por cada archivo seleccionado, en la carpeta actual
+Zips individuales en la carpeta actual</translation>
     </message>
     <message>
         <source>One zip file per selected file, on the desktop
 Individual Zips on the Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo zip por cada archivo seleccionado, en el escritorio
+Zips individuales en el escritorio</translation>
     </message>
     <message>
         <source>Change the settings
 Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la configuración
+Configuración</translation>
     </message>
     <message>
         <source>Statistics and maintenance of the catalogue
 Database Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas y mantenimiento del catálogo
+Gestión de la base de datos</translation>
     </message>
     <message>
         <source>Open a community web site
 Web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un sitio web de la comunidad
+Sitio web</translation>
     </message>
     <message>
         <source>Choose a folder and list it
 Change Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una carpeta y mostrar su contenido
+Cambiar de carpeta</translation>
     </message>
     <message>
         <source>Create a folder in the current folder
 Create New Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una carpeta en la carpeta actual
+Crear carpeta nueva</translation>
     </message>
     <message>
         <source>Launch the game
 Launch</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar el juego
+Iniciar</translation>
     </message>
     <message>
         <source>Search recorded games in the current folder
 Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar partidas grabadas en la carpeta actual
+Buscar</translation>
     </message>
     <message>
         <source>Choose the language of the program
 Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir el idioma del programa
+Idioma</translation>
     </message>
     <message>
         <source>Manage the rename formats
 Rename Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionar los formatos de renombrado
+Formatos de renombrado</translation>
     </message>
     <message>
         <source>Show the top players
 Top Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los mejores jugadores
+Mejores jugadores</translation>
     </message>
     <message>
         <source>No Rated.
 IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin puntuación.
+IP</translation>
     </message>
     <message>
         <source>Launch The Conquerors 1.0c / 1.0e
 Launch 1.0c</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar The Conquerors 1.0c / 1.0e
+Iniciar 1.0c</translation>
     </message>
     <message>
         <source>Launch The Conquerors 1.0
 Launch 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar The Conquerors 1.0
+Iniciar 1.0</translation>
     </message>
     <message>
         <source>Full Scan the Current Directory
 Full Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Analizar por completo la carpeta actual
+Análisis completo</translation>
     </message>
     <message>
         <source>Change the Game Platform: IGZ RM
 IGZ RM</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la plataforma de juego: IGZ RM
+IGZ RM</translation>
     </message>
     <message>
         <source>Change the Game Platform: IGZ DM
 IGZ DM</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la plataforma de juego: IGZ DM
+IGZ DM</translation>
     </message>
     <message>
         <source>Split the window
 Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir la ventana
+Dividir</translation>
     </message>
     <message>
         <source>Show the product name, version and credits
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el nombre del producto, la versión y los créditos
+Acerca de</translation>
     </message>
     <message>
         <source>Quit the application
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación
+Salir</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas
+Barra de herramientas</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado
+Barra de estado</translation>
     </message>
     <message>
         <source>there is another file with the same name, confirm replace?</source>
-        <translation type="unfinished"></translation>
+        <translation>ya existe otro archivo con el mismo nombre, ¿desea reemplazarlo?</translation>
     </message>
     <message>
         <source>Enter a valid file Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre de archivo válido.</translation>
     </message>
     <message>
         <source>Error reading Zip File: %s<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer el archivo Zip: %s<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>Error reading RaR File: %s<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer el archivo RaR: %s<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>Select the Folder where you want to move the %d selected files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta a la que desea mover los %d archivos seleccionados.</translation>
     </message>
     <message>
         <source>Select the Folder where you want to move the file &quot;%s&quot;. </source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta a la que desea mover el archivo &quot;%s&quot;. </translation>
     </message>
     <message>
         <source>Select the Folder where you want to copy the file &quot;%s&quot;. </source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta a la que desea copiar el archivo &quot;%s&quot;. </translation>
     </message>
     <message>
         <source>Select the Folder where you want to copy the %d selected files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta a la que desea copiar los %d archivos seleccionados.</translation>
     </message>
     <message>
         <source>Zip Files (*.zip)|*.zip||</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos Zip (*.zip)|*.zip||</translation>
     </message>
     <message>
         <source>The file already exists. confirm overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ya existe. ¿Desea sobrescribirlo?</translation>
     </message>
     <message>
         <source>Select the Folder where the Individual Zip Files are going to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione la carpeta donde se guardarán los archivos Zip individuales.</translation>
     </message>
     <message>
         <source>the file &quot;%s&quot; already exists<byte value="xd"/>
 You Confirm overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo &quot;%s&quot; ya existe<byte value="xd"/>
+¿Desea sobrescribirlo?</translation>
     </message>
     <message>
         <source>Team Game</source>
-        <translation type="unfinished">Partida por equipos</translation>
+        <translation>Partida por equipos</translation>
     </message>
     <message>
         <source>{MAP}  Map name - Arabia<byte value="xd"/>
@@ -2796,468 +2865,510 @@ Per player (n = 1 to 4, team A or B):<byte value="xd"/>
 {RAT-A-n}  Rating - 2063<byte value="xd"/>
 {RAT+-A-n}  Rating - 206+<byte value="xd"/>
 {RAT++-A-n}  Rating - 206++</source>
-        <translation type="unfinished"></translation>
+        <translation>{MAP}  Nombre del mapa - Arabia<byte value="xd"/>
+{MODE}  Tipo de partida - Mapa aleatorio<byte value="xd"/>
+{P}  Jugadores por equipo - 3<byte value="xd"/>
+{PLAT}  Plataforma de puntuación - GP RM<byte value="xd"/>
+{RATING+}  Puntuación media - 186+<byte value="xd"/>
+{RATING++}  Puntuación media - 18++<byte value="xd"/>
+{TIME}  Duración - 01&apos;40&apos;13<byte value="xd"/>
+{VIEW}  Jugador que grabó - Tiberius<byte value="xd"/>
+{DATE1}  m-d-a - 04-21-07<byte value="xd"/>
+{DATE2}  d-m-a - 21-04-07<byte value="xd"/>
+{DATE3}  m-d-a h&apos;m - 04-21-07 15&apos;33<byte value="xd"/>
+{DATE4}  d-m-a h&apos;m - 21-04-07 15&apos;33<byte value="xd"/>
+{DATEC}  Fecha personalizada de la configuración<byte value="xd"/>
+{TEAM-A} {TEAM-B}  Etiquetas de equipo - Equipo A<byte value="xd"/>
+{NAT-A} {NAT-B}  País de todo un equipo - España<byte value="xd"/>
+{ROUND}  Número de ronda - 2<byte value="xd"/>
+<byte value="xd"/>
+Por jugador (n = 1 a 4, equipo A o B):<byte value="xd"/>
+{PLAY-A-n}  Apodo - Tiberius<byte value="xd"/>
+{CIV-A-n}  Civilización - Britanos<byte value="xd"/>
+{CIV3-A-n}  Civilización - Bri<byte value="xd"/>
+{NAT-A-n}  País - España<byte value="xd"/>
+{NAT3-A-n}  País - Esp<byte value="xd"/>
+{RAT-A-n}  Puntuación - 2063<byte value="xd"/>
+{RAT+-A-n}  Puntuación - 206+<byte value="xd"/>
+{RAT++-A-n}  Puntuación - 206++</translation>
     </message>
     <message>
         <source>Game: %d vs %d</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida: %d vs %d</translation>
     </message>
     <message>
         <source>Enter a valid Format Title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un título de formato válido.</translation>
     </message>
     <message>
         <source>Enter a valid Rename Format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un formato de renombrado válido.</translation>
     </message>
     <message>
         <source>Error Creating &quot;%s&quot; Folder.<byte value="xd"/>
 Error Message: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear la carpeta &quot;%s&quot;.<byte value="xd"/>
+Mensaje de error: %s</translation>
     </message>
     <message>
         <source>Enter a valid Folder name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre de carpeta válido.</translation>
     </message>
     <message>
         <source>Error, AoC Application not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encontró la aplicación AoC.</translation>
     </message>
     <message>
         <source>Error deleting the file.<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar el archivo.<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>Error renaming the files.<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar los archivos.<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>Nation</source>
-        <translation type="unfinished"></translation>
+        <translation>Nación</translation>
     </message>
     <message>
         <source>The file name cannot contain none of following characters: \ / &quot; * : ? &lt;&gt; |</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de archivo no puede contener ninguno de los siguientes caracteres: \ / &quot; * : ? &lt;&gt; |</translation>
     </message>
     <message>
         <source>%d Files - %d Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%d archivos - %d seleccionados</translation>
     </message>
     <message>
         <source>Error, there are selected files to rename without selecting the new file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: hay archivos seleccionados para renombrar sin que se haya elegido el nuevo nombre.</translation>
     </message>
     <message>
         <source>Sample: &quot;Arabia.mgx&quot; exists and another file is renamed &quot;Arabia.mgx&quot;: the first becomes &quot;Arabia Game 1.mgx&quot; and the second &quot;Arabia Game 2.mgx&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: &quot;Arabia.mgx&quot; existe y otro archivo se renombra como &quot;Arabia.mgx&quot;: el primero pasa a ser &quot;Arabia Game 1.mgx&quot; y el segundo &quot;Arabia Game 2.mgx&quot;.</translation>
     </message>
     <message>
         <source>Enter a valid file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre de archivo válido.</translation>
     </message>
     <message>
         <source>Enter a valid folder name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre de carpeta válido.</translation>
     </message>
     <message>
         <source>Rename file</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar archivo</translation>
     </message>
     <message>
         <source>Rename file to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar el archivo como:</translation>
     </message>
     <message>
         <source>Rename Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar carpeta</translation>
     </message>
     <message>
         <source>Rename folder to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar la carpeta como:</translation>
     </message>
     <message>
         <source>Error renaming folder<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar la carpeta<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>Error renaming file<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al renombrar el archivo<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>( %d of %d Pages)</source>
-        <translation type="unfinished"></translation>
+        <translation>( %d de %d páginas)</translation>
     </message>
     <message>
         <source>Error updating ratings.<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al actualizar las puntuaciones.<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source> + </source>
-        <translation type="unfinished"></translation>
+        <translation> + </translation>
     </message>
     <message>
         <source>Map: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa: %s</translation>
     </message>
     <message>
         <source>Error creating the Zip File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el archivo Zip.</translation>
     </message>
     <message>
         <source>Compressing files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimiendo archivos...</translation>
     </message>
     <message>
         <source>(%d of %d File(s))</source>
-        <translation type="unfinished"></translation>
+        <translation>(%d de %d archivo(s))</translation>
     </message>
     <message>
         <source>Error creating Zip file<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el archivo Zip<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>vs</source>
-        <translation type="unfinished"></translation>
+        <translation>vs</translation>
     </message>
     <message>
         <source>Delete &quot;%s&quot; for good?<byte value="xd"/>
 It will not go to the trash and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar &quot;%s&quot; definitivamente?<byte value="xd"/>
+No irá a la papelera y no se podrá recuperar.</translation>
     </message>
     <message>
         <source>Delete the %d selected items for good?<byte value="xd"/>
 They will not go to the trash and cannot be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar definitivamente los %d elementos seleccionados?<byte value="xd"/>
+No irán a la papelera y no se podrán recuperar.</translation>
     </message>
     <message>
         <source>&quot;%s&quot; already exists in the destination folder.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%s&quot; ya existe en la carpeta de destino.<byte value="xd"/>
+¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>The folder &quot;%s&quot; cannot be moved into itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta &quot;%s&quot; no se puede mover dentro de sí misma.</translation>
     </message>
     <message>
         <source>The folder &quot;%s&quot; cannot be copied into itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta &quot;%s&quot; no se puede copiar dentro de sí misma.</translation>
     </message>
     <message>
         <source>Moving files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Moviendo archivos...</translation>
     </message>
     <message>
         <source>Copying files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando archivos...</translation>
     </message>
     <message>
         <source>Deleting files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminando archivos...</translation>
     </message>
     <message>
         <source>Error moving &quot;%s&quot;.<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al mover &quot;%s&quot;.<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>Error copying &quot;%s&quot;.<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al copiar &quot;%s&quot;.<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>A file and a folder cannot replace each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo y una carpeta no pueden reemplazarse entre sí.</translation>
     </message>
     <message>
         <source>The copy differs from the original.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia es distinta del original.</translation>
     </message>
     <message>
         <source>The work directory &quot;%s&quot; was not created by this program and is not empty, so it is not emptied.<byte value="xd"/>
 Choose an empty folder or the default one in the configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de trabajo &quot;%s&quot; no la creó este programa y no está vacía, así que no se vacía.<byte value="xd"/>
+Elija una carpeta vacía o la predeterminada en la configuración.</translation>
     </message>
     <message>
         <source>The work directory &quot;%s&quot; holds your home folder, the data folder or the archive; choose another one in the configuration.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta de trabajo &quot;%s&quot; contiene su carpeta personal, la carpeta de datos o el archivo comprimido; elija otra en la configuración.</translation>
     </message>
     <message>
         <source>The work directory &quot;%s&quot; cannot be prepared.<byte value="xd"/>
 Error: %s</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede preparar la carpeta de trabajo &quot;%s&quot;.<byte value="xd"/>
+Error: %s</translation>
     </message>
     <message>
         <source>The archive holds more than %d entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo comprimido contiene más de %d entradas.</translation>
     </message>
     <message>
         <source>&quot;%s&quot; is larger than %d MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%s&quot; ocupa más de %d MB.</translation>
     </message>
     <message>
         <source>The recorded games of the archive exceed %d MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las partidas grabadas del archivo comprimido superan los %d MB.</translation>
     </message>
     <message>
         <source>The text must hold &quot;%d&quot; once, no other &quot;%&quot; and none of the characters \ / &quot; * : ? &lt; &gt; |.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto debe contener &quot;%d&quot; una sola vez, ningún otro &quot;%&quot; y ninguno de los caracteres \ / &quot; * : ? &lt; &gt; |.</translation>
     </message>
     <message>
         <source>These files were renamed before the error and keep their new names:<byte value="xd"/>
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos archivos se renombraron antes del error y conservan sus nuevos nombres:<byte value="xd"/>
+%s</translation>
     </message>
     <message>
         <source>&quot;%s&quot; cannot be renamed to &quot;%s&quot;: a file name cannot hold \ / &quot; * : ? &lt; &gt; | or control characters, and cannot be empty or too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede renombrar &quot;%s&quot; como &quot;%s&quot;: un nombre de archivo no puede contener \ / &quot; * : ? &lt; &gt; | ni caracteres de control, ni estar vacío ni ser demasiado largo.</translation>
     </message>
     <message>
         <source>Select a Format Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un tipo de formato</translation>
     </message>
     <message>
         <source>The catalogue cannot be opened; nothing more was renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el catálogo; no se renombró nada más.</translation>
     </message>
     <message>
         <source>Italians</source>
-        <translation type="unfinished"></translation>
+        <translation>Italianos</translation>
     </message>
     <message>
         <source>Indians</source>
-        <translation type="unfinished"></translation>
+        <translation>Indios</translation>
     </message>
     <message>
         <source>Incas</source>
-        <translation type="unfinished"></translation>
+        <translation>Incas</translation>
     </message>
     <message>
         <source>Magyars</source>
-        <translation type="unfinished"></translation>
+        <translation>Magiares</translation>
     </message>
     <message>
         <source>Slavs</source>
-        <translation type="unfinished"></translation>
+        <translation>Eslavos</translation>
     </message>
     <message>
         <source>Portuguese</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugueses</translation>
     </message>
     <message>
         <source>Ethiopians</source>
-        <translation type="unfinished"></translation>
+        <translation>Etíopes</translation>
     </message>
     <message>
         <source>Malians</source>
-        <translation type="unfinished"></translation>
+        <translation>Malíes</translation>
     </message>
     <message>
         <source>Berbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereberes</translation>
     </message>
     <message>
         <source>Khmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Jemeres</translation>
     </message>
     <message>
         <source>Malay</source>
-        <translation type="unfinished"></translation>
+        <translation>Malayos</translation>
     </message>
     <message>
         <source>Burmese</source>
-        <translation type="unfinished"></translation>
+        <translation>Birmanos</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Vietnamitas</translation>
     </message>
     <message>
         <source>Mideast</source>
-        <translation type="unfinished"></translation>
+        <translation>Oriente Medio</translation>
     </message>
     <message>
         <source>Texas</source>
-        <translation type="unfinished"></translation>
+        <translation>Texas</translation>
     </message>
     <message>
         <source>Central America</source>
-        <translation type="unfinished"></translation>
+        <translation>Centroamérica</translation>
     </message>
     <message>
         <source>Norse Lands</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierras nórdicas</translation>
     </message>
     <message>
         <source>Sea of Japan (East Sea)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar de Japón (Mar del Este)</translation>
     </message>
     <message>
         <source>Byzantinum</source>
-        <translation type="unfinished"></translation>
+        <translation>Bizancio</translation>
     </message>
     <message>
         <source>Acropolis</source>
-        <translation type="unfinished"></translation>
+        <translation>Acrópolis</translation>
     </message>
     <message>
         <source>Budapest</source>
-        <translation type="unfinished"></translation>
+        <translation>Budapest</translation>
     </message>
     <message>
         <source>Cenotes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cenotes</translation>
     </message>
     <message>
         <source>City of Lakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad de los lagos</translation>
     </message>
     <message>
         <source>Golden Pit</source>
-        <translation type="unfinished"></translation>
+        <translation>Foso dorado</translation>
     </message>
     <message>
         <source>Hideout</source>
-        <translation type="unfinished"></translation>
+        <translation>Escondite</translation>
     </message>
     <message>
         <source>Hill Fort</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerte en la colina</translation>
     </message>
     <message>
         <source>Lombardia</source>
-        <translation type="unfinished"></translation>
+        <translation>Lombardía</translation>
     </message>
     <message>
         <source>Steppe</source>
-        <translation type="unfinished"></translation>
+        <translation>Estepa</translation>
     </message>
     <message>
         <source>Valley</source>
-        <translation type="unfinished"></translation>
+        <translation>Valle</translation>
     </message>
     <message>
         <source>MegaRandom</source>
-        <translation type="unfinished"></translation>
+        <translation>Megaaleatorio</translation>
     </message>
     <message>
         <source>Hamburger</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamburguesa</translation>
     </message>
     <message>
         <source>CtR Random</source>
-        <translation type="unfinished"></translation>
+        <translation>CtR Aleatorio</translation>
     </message>
     <message>
         <source>CtR Monsoon</source>
-        <translation type="unfinished"></translation>
+        <translation>CtR Monzón</translation>
     </message>
     <message>
         <source>CtR Pyramid Descent</source>
-        <translation type="unfinished"></translation>
+        <translation>CtR Descenso de la pirámide</translation>
     </message>
     <message>
         <source>CtR Spiral</source>
-        <translation type="unfinished"></translation>
+        <translation>CtR Espiral</translation>
     </message>
     <message>
         <source>Kilimanjaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilimanjaro</translation>
     </message>
     <message>
         <source>Mountain Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de montaña</translation>
     </message>
     <message>
         <source>Nile Delta</source>
-        <translation type="unfinished"></translation>
+        <translation>Delta del Nilo</translation>
     </message>
     <message>
         <source>Serengeti</source>
-        <translation type="unfinished"></translation>
+        <translation>Serengeti</translation>
     </message>
     <message>
         <source>Socotra</source>
-        <translation type="unfinished"></translation>
+        <translation>Socotra</translation>
     </message>
     <message>
         <source>Amazon</source>
-        <translation type="unfinished"></translation>
+        <translation>Amazonas</translation>
     </message>
     <message>
         <source>Horn of Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuerno de África</translation>
     </message>
     <message>
         <source>West Africa</source>
-        <translation type="unfinished"></translation>
+        <translation>África occidental</translation>
     </message>
     <message>
         <source>Bohemia</source>
-        <translation type="unfinished"></translation>
+        <translation>Bohemia</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierra</translation>
     </message>
     <message>
         <source>Canyons</source>
-        <translation type="unfinished"></translation>
+        <translation>Cañones</translation>
     </message>
     <message>
         <source>Enemy Archipelago</source>
-        <translation type="unfinished"></translation>
+        <translation>Archipiélago enemigo</translation>
     </message>
     <message>
         <source>Enemy Islands</source>
-        <translation type="unfinished"></translation>
+        <translation>Islas enemigas</translation>
     </message>
     <message>
         <source>Far Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Muy lejos</translation>
     </message>
     <message>
         <source>Front Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera línea</translation>
     </message>
     <message>
         <source>Inner Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo interior</translation>
     </message>
     <message>
         <source>Motherland</source>
-        <translation type="unfinished"></translation>
+        <translation>Patria</translation>
     </message>
     <message>
         <source>Open Plains</source>
-        <translation type="unfinished"></translation>
+        <translation>Llanuras abiertas</translation>
     </message>
     <message>
         <source>Ring of Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Anillo de agua</translation>
     </message>
     <message>
         <source>Snakepit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nido de serpientes</translation>
     </message>
     <message>
         <source>The Eye</source>
-        <translation type="unfinished"></translation>
+        <translation>El ojo</translation>
     </message>
     <message>
         <source>Edit the Information of the Players of the selected Game.
 Edit Players Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar la información de los jugadores de la partida seleccionada.
+Editar información de los jugadores</translation>
     </message>
     <message>
         <source>Copy a Description to the Clipboard as Text Format.
 Copy description</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar una descripción al portapapeles en formato de texto.
+Copiar descripción</translation>
     </message>
 </context>
 </TS>
