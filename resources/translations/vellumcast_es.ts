@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>Analyze</source>
-        <translation>Análisis</translation>
+        <translation>Analizar</translation>
     </message>
     <message>
         <source>Game</source>
@@ -1076,7 +1076,7 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>this search looks for the Nick Name and the Civilization list in the POV Player.</source>
-        <translation>esta búsqueda busca el apodo y la lista de civilizaciones en el jugador de la vista (POV).</translation>
+        <translation>esta búsqueda compara el apodo y la lista de civilizaciones con el jugador de la vista (POV).</translation>
     </message>
     <message>
         <source>looks for the Nick and the Civ. of any player (both options at the same Player).</source>
@@ -1084,7 +1084,7 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>this search looks for the Nick Name or the Civ. of all Players.</source>
-        <translation>esta búsqueda busca el apodo o la civ. de todos los jugadores.</translation>
+        <translation>esta búsqueda compara el apodo o la civ. con todos los jugadores.</translation>
     </message>
     <message>
         <source>Player POV</source>
@@ -1246,7 +1246,7 @@ No se pudo leer: %2</translation>
     <name>StringTable</name>
     <message>
         <source>OK</source>
-        <translation>Aceptar</translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source> Files: %d </source>
@@ -2282,7 +2282,7 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>FFA</source>
-        <translation>Todos contra todos</translation>
+        <translation>FFA</translation>
     </message>
     <message>
         <source>-</source>
@@ -2302,7 +2302,7 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>:::::::::::::::::::::: PreChat Game ::::::::::::::::::::::</source>
-        <translation>:::::::::::::::::::::: Chat previo a la partida ::::::::::::::::::::::</translation>
+        <translation>:::::::::::::::::::::: Chat previo ::::::::::::::::::::::</translation>
     </message>
     <message>
         <source>:::::::::::::::::::::: Game Chat ::::::::::::::::::::::</source>
