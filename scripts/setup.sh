@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ccache pkg-config
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
     libsqlite3-dev zlib1g-dev libminizip-dev libarchive-dev
     famfamfam-flag-png fonts-wqy-microhei
 )

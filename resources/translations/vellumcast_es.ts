@@ -2218,7 +2218,7 @@ No se pudo leer: %2</translation>
     </message>
     <message>
         <source>Team Islands</source>
-        <translation>Territorio de equipo</translation>
+        <translation>Islas por equipos</translation>
     </message>
     <message>
         <source>Random</source>

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -26,6 +27,8 @@ CLanguageManager::CLanguageManager(const QString &translationsFolder)
 
 CLanguageManager::~CLanguageManager()
 {
+    if (m_qtTranslator)
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
     if (m_translator)
         QCoreApplication::removeTranslator(m_translator.get());
 }
@@ -82,6 +85,7 @@ bool CLanguageManager::loadExact(const QString &language)
         if (m_translator)
             QCoreApplication::removeTranslator(m_translator.get());
         m_translator.reset();
+        installQtTranslation(language);
         m_current = language;
         return true;
     }
@@ -96,8 +100,24 @@ bool CLanguageManager::loadExact(const QString &language)
         QCoreApplication::removeTranslator(m_translator.get());
     m_translator = std::move(translator);
     QCoreApplication::installTranslator(m_translator.get());
+    installQtTranslation(language);
     m_current = language;
     return true;
+}
+
+void CLanguageManager::installQtTranslation(const QString &language)
+{
+    if (m_qtTranslator)
+        QCoreApplication::removeTranslator(m_qtTranslator.get());
+    m_qtTranslator.reset();
+    if (language == QLatin1String(kOwnLanguage))
+        return;
+    // Optional: without it the standard buttons stay in English.
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    m_qtTranslator = std::move(translator);
+    QCoreApplication::installTranslator(m_qtTranslator.get());
 }
 
 QStringList CLanguageManager::AvailableLanguages() const

@@ -9,7 +9,8 @@ class QTranslator;
 
 // The language of the user interface. Translations are Qt files named
 // "vellumcast_<language>.qm" in the resources' "translations/" folder; the
-// program's own texts are English. A language is a locale name such as
+// program's own texts are English. Qt's own texts (standard buttons, file
+// dialogs) follow in the same language when the system has Qt's translation. A language is a locale name such as
 // "es" or "pt_BR", stored as "LanguageId"; a change takes effect at the next
 // start.
 class CLanguageManager
@@ -40,9 +41,11 @@ public:
 private:
     bool tryLanguage(const QString &language);
     bool loadExact(const QString &language);
+    void installQtTranslation(const QString &language);
     QString fileFor(const QString &language) const;
 
     QString m_folder;
     QString m_current;
     std::unique_ptr<QTranslator> m_translator;
+    std::unique_ptr<QTranslator> m_qtTranslator;
 };

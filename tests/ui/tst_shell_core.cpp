@@ -9,6 +9,8 @@
 #include "ui/PlayerRow.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTest>
 
@@ -292,6 +294,11 @@ private Q_SLOTS:
         QVERIFY(manager.AvailableLanguages().contains(QStringLiteral("es")));
         const QString heading = QCoreApplication::translate("StringTable", "Fatal Error opening Database");
         QCOMPARE(heading == QLatin1String("Fatal Error opening Database"), chosen == QLatin1String("en"));
+        // Qt's standard buttons follow, where the system has Qt's translation.
+        if (QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_es.qm"))) {
+            const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+            QCOMPARE(cancel == QLatin1String("Cancel"), chosen == QLatin1String("en"));
+        }
     }
 
     void chooseLanguage()
