@@ -213,6 +213,7 @@ int main(int argc, char **argv)
     const QList<ArchiveFixtures::Entry> entries { { "notes.txt", "text" }, { "games/a.mgx", QByteArray(200, 'a') },
         { "../b.MGZ", "b" }, { "x/../b.mgz", "again" } };
     ok &= write(archiveDir + QStringLiteral("/stored.rar"), '\x01' + ArchiveFixtures::Rar4(entries));
+    ok &= write(archiveDir + QStringLiteral("/stored5.rar"), '\x01' + ArchiveFixtures::Rar5(entries));
     for (const bool store : { true, false }) {
         const QString zip = home.filePath(QStringLiteral("seed.zip"));
         QFile::remove(zip);

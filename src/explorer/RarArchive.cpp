@@ -7,11 +7,13 @@
 #include <archive_entry.h>
 #include <zlib.h>
 
+#include <limits>
 #include <vector>
 
 namespace {
 
 const QByteArray kRar4Signature("Rar!\x1a\x07\x00", 7);
+const QByteArray kRar5Signature("Rar!\x1a\x07\x01\x00", 8);
 constexpr int kBlockFile = 0x74;
 constexpr int kBlockMain = 0x73;
 constexpr int kFlagLongBlock = 0x8000;
@@ -47,6 +49,20 @@ bool rar4MainHeaderIntact(QFile &file)
     return quint16(crc & 0xffff) == u16(head, 0);
 }
 
+// RAR5's variable-length integer at *at (seven bits a byte, low first);
+// false when it runs past the bytes or past ten bytes.
+bool vint(const QByteArray &b, qsizetype *at, quint64 *value)
+{
+    *value = 0;
+    for (int shift = 0; shift < 70 && *at < b.size(); shift += 7) {
+        const quint8 byte = quint8(b[(*at)++]);
+        *value |= quint64(byte & 0x7f) << shift;
+        if (!(byte & 0x80))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 CRarArchive::~CRarArchive()
@@ -68,7 +84,9 @@ CRarArchive::Code CRarArchive::Open(const QString &path)
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly))
         return OpenFailed;
-    m_rar4 = m_file.read(kRar4Signature.size()) == kRar4Signature;
+    const QByteArray signature = m_file.read(kRar5Signature.size());
+    m_rar4 = signature.startsWith(kRar4Signature);
+    m_rar5 = signature == kRar5Signature;
     if (m_rar4 && !rar4MainHeaderIntact(m_file))
         return BadData;
     m_archive = archive_read_new();
@@ -98,7 +116,9 @@ CRarArchive::Code CRarArchive::ReadHeader(Header &header)
     header.modified = archive_entry_mtime_is_set(entry)
         ? QDateTime::fromSecsSinceEpoch(qint64(archive_entry_mtime(entry)))
         : QDateTime();
-    m_checkCrc = m_rar4 && header.regularFile && storedCrc(archive_read_header_position(m_archive), &m_expectedCrc);
+    const qint64 position = archive_read_header_position(m_archive);
+    m_checkCrc = header.regularFile
+        && ((m_rar4 && storedCrc(position, &m_expectedCrc)) || (m_rar5 && rar5Crc(position, &m_expectedCrc)));
     return Success;
 }
 
@@ -133,6 +153,65 @@ bool CRarArchive::storedCrc(qint64 position, quint32 *crc)
         if ((flags & kFlagLongBlock) && size >= 11 && head.size() >= 11)
             extra = u32(head, 7);
         pos += size + extra;
+    }
+    return false;
+}
+
+bool CRarArchive::rar5Crc(qint64 position, quint32 *crc)
+{
+    // As for RAR4: walk from where libarchive began reading this entry to
+    // its file header. A header is its CRC32, its size, then the fields
+    // (type, flags, the sizes of its extra and data areas when present);
+    // its data area follows it.
+    constexpr quint64 kTypeFile = 2;
+    constexpr quint64 kHasExtra = 0x0001;
+    constexpr quint64 kHasData = 0x0002;
+    constexpr quint64 kSplit = 0x0008 | 0x0010; // continued from or in another volume
+    constexpr quint64 kHasTime = 0x0002;
+    constexpr quint64 kHasCrc = 0x0004;
+    constexpr quint64 kMaxHeader = 2 * 1024 * 1024;
+    qint64 pos = position;
+    if (!m_file.seek(pos))
+        return false;
+    if (m_file.read(kRar5Signature.size()) == kRar5Signature)
+        pos += kRar5Signature.size();
+    for (int headers = 0; headers < 64; ++headers) {
+        if (!m_file.seek(pos))
+            return false;
+        const QByteArray start = m_file.read(7);
+        qsizetype at = 4;
+        quint64 size = 0;
+        if (!vint(start, &at, &size) || size == 0 || size > kMaxHeader)
+            return false;
+        const qint64 fieldsAt = pos + at;
+        if (!m_file.seek(fieldsAt))
+            return false;
+        const QByteArray fields = m_file.read(qint64(size));
+        if (quint64(fields.size()) != size)
+            return false;
+        at = 0;
+        quint64 type = 0, flags = 0, extraSize = 0, dataSize = 0;
+        if (!vint(fields, &at, &type) || !vint(fields, &at, &flags))
+            return false;
+        if ((flags & kHasExtra) && !vint(fields, &at, &extraSize))
+            return false;
+        if ((flags & kHasData) && !vint(fields, &at, &dataSize))
+            return false;
+        if (type == kTypeFile) {
+            quint64 fileFlags = 0, unpacked = 0, attributes = 0;
+            if ((flags & kSplit) || !vint(fields, &at, &fileFlags) || !vint(fields, &at, &unpacked)
+                || !vint(fields, &at, &attributes) || !(fileFlags & kHasCrc))
+                return false;
+            if (fileFlags & kHasTime)
+                at += 4;
+            if (at + 4 > fields.size())
+                return false;
+            *crc = u32(fields, int(at));
+            return true;
+        }
+        if (dataSize > quint64(std::numeric_limits<qint64>::max() - fieldsAt - qint64(size)))
+            return false;
+        pos = fieldsAt + qint64(size) + qint64(dataSize);
     }
     return false;
 }

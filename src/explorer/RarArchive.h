@@ -57,12 +57,17 @@ public:
 
 private:
     void close();
-    // The method and CRC of the RAR4 file header at or after position.
+    // The CRC of a stored entry's data from the RAR4 file header at or after
+    // position (libarchive does not check it).
     bool storedCrc(qint64 position, quint32 *crc);
+    // The data CRC32 of the RAR5 file header at or after position, whatever
+    // the method (libarchive checks none of a stored entry's).
+    bool rar5Crc(qint64 position, quint32 *crc);
 
     archive *m_archive = nullptr;
-    QFile m_file; // the same archive, for the RAR4 header check
+    QFile m_file; // the same archive, for the header checks
     bool m_rar4 = false;
+    bool m_rar5 = false;
     bool m_checkCrc = false;
     quint32 m_expectedCrc = 0;
 };

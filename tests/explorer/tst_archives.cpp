@@ -37,12 +37,25 @@ private:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    // Writes entries as a zip or a rar (by the name's extension) at path.
-    static bool writeArchive(const QString &path, const EntryList &entries)
+    // Writes entries as a zip or a rar (by the name's extension) at path; a
+    // ".rar5" name is written as a RAR5 archive named ".rar".
+    static bool writeArchive(QString path, const EntryList &entries)
     {
+        if (path.endsWith(QLatin1String(".rar5"))) {
+            path.chop(1);
+            return ArchiveFixtures::WriteFile(path, ArchiveFixtures::Rar5(entries));
+        }
         if (path.endsWith(QLatin1String(".rar")))
             return ArchiveFixtures::WriteFile(path, ArchiveFixtures::Rar4(entries));
         return ArchiveFixtures::WriteZip(path, entries);
+    }
+
+    // The archive's path as written by writeArchive.
+    static QString written(QString path)
+    {
+        if (path.endsWith(QLatin1String(".rar5")))
+            path.chop(1);
+        return path;
     }
 
     // Every file below folder, relative to it, sorted.
@@ -58,7 +71,7 @@ private:
 
     static void addBothKinds(const char *name, const EntryList &entries, const QStringList &expected)
     {
-        for (const char *kind : { "zip", "rar" })
+        for (const char *kind : { "zip", "rar", "rar5" })
             QTest::addRow("%s-%s", kind, name) << QString::fromLatin1(kind) << entries << expected;
     }
 
@@ -93,8 +106,8 @@ private slots:
         const QString outer = newFolder();
         const QString target = outer + QStringLiteral("deep/target/");
         QDir().mkpath(target);
-        const QString archive = outer + QStringLiteral("a.") + kind;
-        QVERIFY(writeArchive(archive, entries));
+        QVERIFY(writeArchive(outer + QStringLiteral("a.") + kind, entries));
+        const QString archive = written(outer + QStringLiteral("a.") + kind);
 
         const ArchiveReader::Result result = ArchiveReader::Extract(archive, target);
         QVERIFY2(result.ok, qPrintable(result.error));
@@ -119,7 +132,7 @@ private slots:
         QTest::addColumn<int>("maxTotal");
         QTest::addColumn<QString>("error");
         const QByteArray big(5000, 'z');
-        for (const char *kind : { "zip", "rar" }) {
+        for (const char *kind : { "zip", "rar", "rar5" }) {
             QTest::addRow("%s-too-many-entries", kind)
                 << QString::fromLatin1(kind)
                 << EntryList { { "1.txt", "" }, { "2.txt", "" }, { "3.txt", "" }, { "4.mgx", "" } } << 3 << 10000
@@ -144,8 +157,8 @@ private slots:
         const QString folder = newFolder();
         const QString target = folder + QStringLiteral("out/");
         QDir().mkpath(target);
-        const QString archive = folder + QStringLiteral("bomb.") + kind;
-        QVERIFY(writeArchive(archive, entries));
+        QVERIFY(writeArchive(folder + QStringLiteral("bomb.") + kind, entries));
+        const QString archive = written(folder + QStringLiteral("bomb.") + kind);
         const ArchiveReader::Result result
             = ArchiveReader::Extract(archive, target, { maxEntries, maxEntrySize, maxTotal });
         QVERIFY(!result.ok);
@@ -204,6 +217,17 @@ private slots:
                                            << "Error: is not RAR archive";
         QTest::newRow("rar-truncated") << "a.rar" << rar.left(rar.size() - 200) << "Read error"
                                        << "RAR-File: %1\r\nRared-File: two.mgx\r\nError: Read error";
+        const QByteArray rar5 = ArchiveFixtures::Rar5(two);
+        QByteArray rar5Data = rar5;
+        rar5Data[rar5.indexOf(QByteArray(300, 'a')) + 10] ^= 0x01;
+        QByteArray rar5Header = rar5;
+        rar5Header[rar5.indexOf("one.mgx") + 1] ^= 0x20;
+        QTest::newRow("rar5-stored-data") << "a.rar" << rar5Data << "CRC error"
+                                          << "Error UnRaring... RAR-File: %1\r\nRared-File: one.mgx\r\nError: CRC error";
+        QTest::newRow("rar5-file-header") << "a.rar" << rar5Header << "File header broken"
+                                          << "Error UnRaring... RAR-File: %1\r\nError: File header broken";
+        QTest::newRow("rar5-truncated") << "a.rar" << rar5.left(rar5.size() - 200) << "Read error"
+                                        << "RAR-File: %1\r\nRared-File: two.mgx\r\nError: Read error";
         QTest::newRow("zip-cut-end-record") << "a.zip" << zip.left(zip.size() - 10) << "Invalid Zip File"
                                             << "Error Opening Zip File\r\nZip-File: %1\r\nError: Invalid Zip File";
         QTest::newRow("zip-that-is-text") << "a.zip" << QByteArray("not a zip at all") << "Invalid Zip File"

@@ -34,7 +34,69 @@ QByteArray block(int type, int flags, const QByteArray &rest)
     return out + header;
 }
 
+quint32 crcOf(const QByteArray &bytes)
+{
+    return quint32(crc32(0, reinterpret_cast<const Bytef *>(bytes.constData()), uInt(bytes.size())));
+}
+
+// RAR5's variable-length integer: seven bits a byte, low first, the high bit
+// set on every byte but the last.
+void putVint(QByteArray &b, quint64 v)
+{
+    do {
+        quint8 byte = v & 0x7f;
+        v >>= 7;
+        if (v)
+            byte |= 0x80;
+        b.append(char(byte));
+    } while (v);
+}
+
+// One RAR5 header: the CRC32 of everything after it, the size of the fields,
+// then the fields (type, header flags and the rest).
+QByteArray header5(const QByteArray &fields)
+{
+    QByteArray sized;
+    putVint(sized, quint64(fields.size()));
+    sized += fields;
+    QByteArray out;
+    put32(out, crcOf(sized));
+    return out + sized;
+}
+
 } // namespace
+
+QByteArray Rar5(const QList<Entry> &entries)
+{
+    QByteArray out("Rar!\x1a\x07\x01\x00", 8);
+    QByteArray main;
+    putVint(main, 1); // main archive header
+    putVint(main, 0); // no extra area, no data
+    putVint(main, 0); // not a volume, not solid
+    out += header5(main);
+    for (const Entry &e : entries) {
+        QByteArray file;
+        putVint(file, 2);      // file header
+        putVint(file, 0x0002); // a data area follows
+        putVint(file, quint64(e.data.size()));
+        putVint(file, 0x0002 | 0x0004); // modification time and CRC32 present
+        putVint(file, quint64(e.data.size()));
+        putVint(file, 0100644);     // Unix attributes
+        put32(file, 1704110400);    // 2024-01-01 12:00 UTC: that day in every time zone
+        put32(file, crcOf(e.data)); // of the unpacked data
+        putVint(file, 0);           // compression: version 0, stored
+        putVint(file, 1);           // Unix
+        putVint(file, quint64(e.name.size()));
+        file += e.name;
+        out += header5(file) + e.data;
+    }
+    QByteArray end;
+    putVint(end, 5); // end of archive
+    putVint(end, 0);
+    putVint(end, 0); // last volume
+    out += header5(end);
+    return out;
+}
 
 bool WriteFile(const QString &path, const QByteArray &bytes)
 {

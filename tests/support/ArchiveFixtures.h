@@ -4,9 +4,9 @@
 #include <QList>
 #include <QString>
 
-// Archives built by the tests themselves: zips through minizip, and RAR4
-// archives by a small writer of its own (stored entries with their CRC32),
-// since no rar creator ships with the system. Every entry is a name as the
+// Archives built by the tests themselves: zips through minizip, and RAR4 and
+// RAR5 archives by small writers of their own (stored entries with their
+// CRC32), since no rar creator ships with the system. Every entry is a name as the
 // archive stores it (folders, "../" and all) and its bytes.
 namespace ArchiveFixtures {
 
@@ -29,6 +29,10 @@ QByteArray Rar4(const QList<Entry> &entries);
 inline constexpr int kRar4MainHeaderAt = 7;
 inline constexpr int kRar4FirstFileHeaderAt = 20;
 inline constexpr int kRar4FileHeaderSize = 32; // before the name
+
+// A RAR5 archive: signature, main header, one stored file header per entry
+// (with its time and CRC32) followed by its bytes, end of archive header.
+QByteArray Rar5(const QList<Entry> &entries);
 
 bool WriteFile(const QString &path, const QByteArray &bytes);
 
