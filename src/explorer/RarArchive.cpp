@@ -122,16 +122,21 @@ CRarArchive::Code CRarArchive::ReadHeader(Header &header)
     return Success;
 }
 
+qint64 CRarArchive::afterSignature(qint64 position, const QByteArray &signature)
+{
+    if (!m_file.seek(position))
+        return -1;
+    return m_file.read(signature.size()) == signature ? position + signature.size() : position;
+}
+
 bool CRarArchive::storedCrc(qint64 position, quint32 *crc)
 {
     // libarchive reports where it began reading this entry: before any
     // blocks it passed over (and before the signature and main header for
     // the first one). Walk those blocks to the file header.
-    qint64 pos = position;
-    if (!m_file.seek(pos))
+    qint64 pos = afterSignature(position, kRar4Signature);
+    if (pos < 0)
         return false;
-    if (m_file.read(kRar4Signature.size()) == kRar4Signature)
-        pos += kRar4Signature.size();
     for (int blocks = 0; blocks < 64; ++blocks) {
         if (!m_file.seek(pos))
             return false;
@@ -170,11 +175,9 @@ bool CRarArchive::rar5Crc(qint64 position, quint32 *crc)
     constexpr quint64 kHasTime = 0x0002;
     constexpr quint64 kHasCrc = 0x0004;
     constexpr quint64 kMaxHeader = 2 * 1024 * 1024;
-    qint64 pos = position;
-    if (!m_file.seek(pos))
+    qint64 pos = afterSignature(position, kRar5Signature);
+    if (pos < 0)
         return false;
-    if (m_file.read(kRar5Signature.size()) == kRar5Signature)
-        pos += kRar5Signature.size();
     for (int headers = 0; headers < 64; ++headers) {
         if (!m_file.seek(pos))
             return false;

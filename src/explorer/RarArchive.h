@@ -57,6 +57,10 @@ public:
 
 private:
     void close();
+    // Where the walk to an entry's file header starts: position, or past the
+    // signature when the archive's first entry is read from its start; -1
+    // when the file cannot be read there.
+    qint64 afterSignature(qint64 position, const QByteArray &signature);
     // The CRC of a stored entry's data from the RAR4 file header at or after
     // position (libarchive does not check it).
     bool storedCrc(qint64 position, quint32 *crc);

@@ -20,6 +20,13 @@ private:
     int m_folders = 0;
     static constexpr int kSettle = 400;
 
+    // Watches folder with the tests' short settle time.
+    static void startWatching(CFolderWatch &watch, const QString &folder)
+    {
+        watch.SetSettleTime(kSettle);
+        watch.Watch(folder);
+    }
+
     QString newFolder()
     {
         const QString path = m_env.file(QStringLiteral("watched%1/").arg(++m_folders));
@@ -38,8 +45,7 @@ private slots:
     {
         const QString folder = newFolder();
         CFolderWatch watch;
-        watch.SetSettleTime(kSettle);
-        watch.Watch(folder);
+        startWatching(watch, folder);
         QSignalSpy ready(&watch, &CFolderWatch::recordingReady);
         const QByteArray bytes = recording("Writer", "Reader");
         QFile file(folder + "live.mgx");
@@ -69,8 +75,7 @@ private slots:
     {
         const QString folder = newFolder();
         CFolderWatch watch;
-        watch.SetSettleTime(kSettle);
-        watch.Watch(folder);
+        startWatching(watch, folder);
         QSignalSpy ready(&watch, &CFolderWatch::recordingReady);
         QVERIFY(Fixture::Write(folder + "broken.mgz", "not a recording"));
         QVERIFY(Fixture::Write(folder + "notes.txt", "not listed"));
@@ -99,8 +104,7 @@ private slots:
         QVERIFY(Fixture::Write(folder + "kept.mgx", recording("Kept", "Game")));
         QVERIFY(QDir().mkpath(folder + "sub"));
         CFolderWatch watch;
-        watch.SetSettleTime(kSettle);
-        watch.Watch(folder);
+        startWatching(watch, folder);
         QSignalSpy gone(&watch, &CFolderWatch::entryRemoved);
         QSignalSpy ready(&watch, &CFolderWatch::recordingReady);
         if (action == "delete")
@@ -125,8 +129,7 @@ private slots:
     {
         const QString folder = newFolder();
         CFolderWatch watch;
-        watch.SetSettleTime(kSettle);
-        watch.Watch(folder);
+        startWatching(watch, folder);
         watch.Stop();
         QVERIFY(!watch.IsWatching());
         QSignalSpy ready(&watch, &CFolderWatch::recordingReady);
